@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/calculator_state.h"
+#include "core/entry_rules.h"
+#include "core/recalculate.h"
+#include "runtime/number_locale.h"
+
+#include <string_view>
+
+namespace acpower {
+
+// The engine behind the window: one state and the locale its texts use. The
+// window forwards each notification here and shows what comes back.
+class Calculator {
+public:
+    explicit Calculator(NumberLocale locale);
+
+    EntryOutcome AcceptNumericEntry(EntryField field, std::u16string_view text);
+    ResultTexts ApplyWindowSide(std::u16string_view selectorText);
+    std::u16string_view SelectShadySide();
+
+    const CalculatorState& State() const;
+    const NumberLocale& Locale() const;
+
+private:
+    CalculatorState state_;
+    NumberLocale locale_;
+};
+
+}  // namespace acpower

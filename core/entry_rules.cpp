@@ -1,0 +1,58 @@
+#include "core/entry_rules.h"
+
+#include "runtime/number_parse.h"
+
+namespace acpower {
+
+float& FieldOf(CalculatorState& state, EntryField field)
+{
+    switch (field) {
+    case EntryField::Area:
+        return state.Area;
+    case EntryField::CeilingHeight:
+        return state.CeilingHeight;
+    case EntryField::PeopleCount:
+        return state.PeopleCount;
+    case EntryField::ComputerCount:
+        return state.ComputerCount;
+    case EntryField::AppliancePower:
+        break;
+    }
+    return state.AppliancePower;
+}
+
+EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u16string_view text,
+                                const NumberLocale& locale)
+{
+    const ParsedNumber parsed = ParseNumber(text, locale);
+    EntryOutcome outcome;
+    if (parsed.status == ParseStatus::Ok) {
+        FieldOf(state, field) = parsed.value;
+    } else {
+        // A number too large for single precision is refused like a stray
+        // letter: keeping it would poison every later result.
+        outcome.clearBox = !text.empty();
+        FieldOf(state, field) = 0.0F;
+    }
+    outcome.results = Recalculate(state, locale);
+    return outcome;
+}
+
+ResultTexts ApplyWindowSide(CalculatorState& state, std::u16string_view selectorText, const NumberLocale& locale)
+{
+    if (selectorText == SunnySideEntry) {
+        state.WindowFactor = SunnySideFactor;
+    }
+    if (selectorText == ShadySideEntry) {
+        state.WindowFactor = ShadySideFactor;
+    }
+    return Recalculate(state, locale);
+}
+
+std::u16string_view SelectShadySide(CalculatorState& state)
+{
+    state.WindowFactor = ShadySideFactor;
+    return ShadySideEntry;
+}
+
+}  // namespace acpower

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/calculator_state.h"
+#include "core/recalculate.h"
+#include "runtime/number_locale.h"
+
+#include <array>
+#include <string_view>
+
+namespace acpower {
+
+// The five entry boxes, in the order the window shows them.
+enum class EntryField {
+    Area,
+    CeilingHeight,
+    PeopleCount,
+    ComputerCount,
+    AppliancePower,
+};
+
+inline constexpr std::array<EntryField, 5> AllEntryFields{
+    EntryField::Area,
+    EntryField::CeilingHeight,
+    EntryField::PeopleCount,
+    EntryField::ComputerCount,
+    EntryField::AppliancePower,
+};
+
+float& FieldOf(CalculatorState& state, EntryField field);
+
+// The selector's entries finish the sentence "Окна выходят на … сторону".
+inline constexpr std::u16string_view SunnySideEntry = u"солнечную";
+inline constexpr std::u16string_view ShadySideEntry = u"теневую";
+inline constexpr std::array<std::u16string_view, 2> WindowSideEntries{SunnySideEntry, ShadySideEntry};
+
+inline constexpr float SunnySideFactor = 40.0F;  // W per m³
+inline constexpr float ShadySideFactor = 30.0F;  // W per m³
+
+struct EntryOutcome {
+    // The box's text is not a number and must be emptied. Emptying it changes
+    // the text again, and that change runs this rule once more on "".
+    bool clearBox = false;
+    ResultTexts results;
+};
+
+// Judges the whole text of an entry box after every change: a number is
+// stored in the box's field; anything else, including a number beyond single
+// precision, stores 0 and asks for the box to be emptied. Then recalculates.
+EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u16string_view text,
+                                const NumberLocale& locale);
+
+// Takes the factor from the selector's text; a text that is neither entry
+// keeps the factor. Then recalculates.
+ResultTexts ApplyWindowSide(CalculatorState& state, std::u16string_view selectorText, const NumberLocale& locale);
+
+// The start-up choice: the shady factor. Gives the text the selector must
+// show; it does not recalculate.
+std::u16string_view SelectShadySide(CalculatorState& state);
+
+}  // namespace acpower

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/calculator_state.h"
+#include "runtime/number_locale.h"
+
+#include <string>
+
+namespace acpower {
+
+// What the two result boxes show after a recalculation.
+struct ResultTexts {
+    std::u16string volume;
+    std::u16string power;
+
+    bool operator==(const ResultTexts& other) const
+    {
+        return volume == other.volume && power == other.power;
+    }
+};
+
+inline constexpr float HeatPerPerson = 100.0F;    // W
+inline constexpr float HeatPerComputer = 300.0F;  // W
+inline constexpr double ApplianceHeatShare = 0.3;
+inline constexpr double WattsToKilowatts = 0.001;
+
+// Room volume and the required power:
+//   CoolingPower = (RoomVolume × WindowFactor + PeopleCount × 100
+//                   + ComputerCount × 300 + AppliancePower × 0.3) × 0.001 kW,
+// summed left to right in double precision and rounded to single once per
+// stored value. A room without a positive volume shows no power. A volume or
+// power beyond single precision leaves both results at 0 and both texts
+// empty, so nothing computed from an overflowed number is ever shown.
+ResultTexts Recalculate(CalculatorState& state, const NumberLocale& locale);
+
+}  // namespace acpower

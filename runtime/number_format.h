@@ -1,0 +1,20 @@
+#pragma once
+
+#include "runtime/number_locale.h"
+
+#include <string>
+
+namespace acpower {
+
+// Rounds to one decimal place with exact halves going to the even digit. The
+// result is a whole number of tenths, held in a double: the product of a
+// single and ten is exact there, so no second rounding creeps in.
+double RoundToTenths(float value);
+
+// The text a result box shows: the value rounded to one decimal place, in
+// plain decimal notation with the locale's separator and minus sign, without
+// grouping, trailing zeros, an exponent or a "-0". Non-finite values give an
+// empty text; the engine never asks for one.
+std::u16string DisplayText(float value, const NumberLocale& locale);
+
+}  // namespace acpower

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace acpower {
+
+// The pieces of a user's locale that number texts depend on. The window reads
+// them from the system once and passes them down; nothing in the engine asks
+// the system for its locale, so tests can pin any locale they like.
+struct NumberLocale {
+    std::u16string decimalSeparator;
+    std::u16string groupSeparator;
+    std::u16string minusSign;
+};
+
+// A point for decimals and a comma for groups, as in the C locale.
+NumberLocale PointLocale();
+
+// A comma for decimals and a no-break space for groups, as in the Russian locale.
+NumberLocale CommaLocale();
+
+}  // namespace acpower

@@ -1,0 +1,46 @@
+# Sourced by run.sh and test.sh. Installs the Debian packages that are missing,
+# and only those: a machine that has everything is not touched, and the
+# package lists are refreshed only when something must be installed.
+
+# What building and running the calculator needs.
+ACPOWER_RUN_PACKAGES=(
+    cmake
+    ninja-build
+    g++
+    qt6-base-dev
+    fonts-liberation
+)
+
+# What the whole test suite needs on top.
+ACPOWER_TEST_PACKAGES=(
+)
+
+acpower_install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds one tree. Extra arguments go to cmake.
+acpower_build() {
+    local build_dir=$1
+    shift
+    if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+        cmake -S "$ACPOWER_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$build_dir"
+}

@@ -1,0 +1,22 @@
+#include "app_info.h"
+#include "window/main_window.h"
+
+#include <QApplication>
+#include <QString>
+
+int main(int argc, char* argv[])
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 scales by the screen's DPI on its own; Qt 5 must be asked to.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("acpower"));
+    QApplication::setApplicationVersion(QString::fromLatin1(acpower::app::Version));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(acpower::app::Id));
+
+    acpower::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}
