@@ -4,6 +4,10 @@
 #include <QApplication>
 #include <QString>
 
+#ifdef ACPOWER_STARTUP_PROBE
+#include <QTimer>
+#endif
+
 int main(int argc, char* argv[])
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
@@ -18,5 +22,10 @@ int main(int argc, char* argv[])
 
     acpower::MainWindow window;
     window.show();
+#ifdef ACPOWER_STARTUP_PROBE
+    // The start-up benchmark builds this file again with the probe on: the
+    // program quits as soon as the shown window has been processed.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+#endif
     return QApplication::exec();
 }
