@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 namespace acpower {
 namespace {
@@ -11,24 +13,36 @@ namespace {
 // From 2^23 on every single is a whole number, so there is nothing to round.
 constexpr float FirstWholeOnlySingle = 8388608.0F;
 
-std::u16string Widen(const char* first, const char* last)
+// Turns "d.ddde+XX" (any decimal mark) into the whole number's digits, padding
+// with zeros; digits past the units place can only be zeros for a whole value.
+std::u16string ExpandScientific(std::string_view scientific)
 {
-    return std::u16string(first, last);
+    const std::size_t exponentAt = scientific.find_first_of("eE");
+    std::u16string digits;
+    for (const char c : scientific.substr(0, exponentAt)) {
+        if (c >= '0' && c <= '9') {
+            digits.push_back(static_cast<char16_t>(c));
+        }
+    }
+    const int exponent = std::atoi(std::string(scientific.substr(exponentAt + 1)).c_str());
+    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+    digits.resize(wholeDigits, u'0');
+    return digits;
 }
 
-// Whole singles beyond 2^23 are written with the fewest digits that read back
-// to the same single (zeros pad the rest), never with an exponent.
+// Whole singles from 2^23 on are written with the fewest significant digits
+// that read back to the same single, padded with zeros, never with an
+// exponent: 3.4e38 rather than all 39 digits of its binary value.
 std::u16string WholeDigits(float magnitude)
 {
     char buffer[64];
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
-    return Widen(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 #else
-    // Without floating-point to_chars, print the exact integer; "%.0f" writes
-    // no separator or grouping in any locale.
-    const int length = std::snprintf(buffer, sizeof buffer, "%.0f", static_cast<double>(magnitude));
-    return Widen(buffer, buffer + length);
+    // Nine significant digits always read back to the same single.
+    const int length = std::snprintf(buffer, sizeof buffer, "%.8e", static_cast<double>(magnitude));
+    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(length)));
 #endif
 }
 

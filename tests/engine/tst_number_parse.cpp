@@ -2,20 +2,173 @@
 
 #include <QtTest>
 
+#include <cfloat>
+#include <cmath>
+
 using acpower::NumberLocale;
 using acpower::ParseStatus;
 
 Q_DECLARE_METATYPE(acpower::ParseStatus)
 
+namespace {
+
+// A comma-decimal locale that groups with points, where a point must stay a
+// stranger rather than become a second decimal separator.
+NumberLocale PointGroupingLocale()
+{
+    return NumberLocale{u",", u".", u"-"};
+}
+
+// A locale whose minus sign is the typographic one.
+NumberLocale TypographicMinusLocale()
+{
+    return NumberLocale{u",", u"\u00A0", u"\u2212"};
+}
+
+NumberLocale LocaleNamed(const QString& name)
+{
+    if (name == QLatin1String("comma")) {
+        return acpower::CommaLocale();
+    }
+    if (name == QLatin1String("point")) {
+        return acpower::PointLocale();
+    }
+    if (name == QLatin1String("point-groups")) {
+        return PointGroupingLocale();
+    }
+    return TypographicMinusLocale();
+}
+
+}  // namespace
+
 class TestNumberParse : public QObject {
     Q_OBJECT
 
 private slots:
-    void smoke()
+    void parsesWholeTexts_data()
     {
-        const auto parsed = acpower::ParseNumber(u"2,8", acpower::CommaLocale());
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ParseStatus>("status");
+        QTest::addColumn<float>("value");
+
+        const auto ok = ParseStatus::Ok;
+        const auto no = ParseStatus::NotNumeric;
+
+        QTest::newRow("comma: digits") << "comma" << "25" << ok << 25.0F;
+        QTest::newRow("comma: decimal") << "comma" << "2,8" << ok << 2.8F;
+        QTest::newRow("comma: bare separator while typing") << "comma" << "2," << ok << 2.0F;
+        QTest::newRow("comma: leading separator") << "comma" << ",5" << ok << 0.5F;
+        QTest::newRow("comma: point typed instead") << "comma" << "2.8" << ok << 2.8F;
+        QTest::newRow("comma: point alone after digits") << "comma" << "2." << ok << 2.0F;
+        QTest::newRow("comma: minus") << "comma" << "-3,5" << ok << -3.5F;
+        QTest::newRow("comma: plus") << "comma" << "+3" << ok << 3.0F;
+        QTest::newRow("comma: minus and leading separator") << "comma" << "-,5" << ok << -0.5F;
+        QTest::newRow("comma: spaces around") << "comma" << "  12 " << ok << 12.0F;
+        QTest::newRow("comma: space before sign") << "comma" << " -1" << ok << -1.0F;
+        QTest::newRow("comma: leading zeros") << "comma" << "007" << ok << 7.0F;
+        QTest::newRow("comma: zero") << "comma" << "0" << ok << 0.0F;
+        QTest::newRow("comma: empty") << "comma" << "" << no << 0.0F;
+        QTest::newRow("comma: spaces only") << "comma" << "   " << no << 0.0F;
+        QTest::newRow("comma: minus alone") << "comma" << "-" << no << 0.0F;
+        QTest::newRow("comma: plus alone") << "comma" << "+" << no << 0.0F;
+        QTest::newRow("comma: separator alone") << "comma" << "," << no << 0.0F;
+        QTest::newRow("comma: sign and separator") << "comma" << "-," << no << 0.0F;
+        QTest::newRow("comma: two separators") << "comma" << "1,2,3" << no << 0.0F;
+        QTest::newRow("comma: comma then point") << "comma" << "1,2.3" << no << 0.0F;
+        QTest::newRow("comma: letter after digits") << "comma" << "12a" << no << 0.0F;
+        QTest::newRow("comma: Cyrillic letter") << "comma" << QString::fromUtf8("12б") << no << 0.0F;
+        QTest::newRow("comma: exponent") << "comma" << "1e5" << no << 0.0F;
+        QTest::newRow("comma: group separator") << "comma" << QString::fromUtf8("1\u00A0000") << no << 0.0F;
+        QTest::newRow("comma: inner space") << "comma" << "1 000" << no << 0.0F;
+        QTest::newRow("comma: two signs") << "comma" << "--1" << no << 0.0F;
+        QTest::newRow("comma: trailing sign") << "comma" << "1-" << no << 0.0F;
+        QTest::newRow("comma: space after sign") << "comma" << "- 1" << no << 0.0F;
+        QTest::newRow("comma: hex") << "comma" << "0x10" << no << 0.0F;
+        QTest::newRow("comma: infinity word") << "comma" << "inf" << no << 0.0F;
+        QTest::newRow("comma: nan word") << "comma" << "nan" << no << 0.0F;
+        QTest::newRow("comma: fullwidth digit") << "comma" << QString::fromUtf8("１") << no << 0.0F;
+        QTest::newRow("comma: tab") << "comma" << "\t1" << no << 0.0F;
+
+        QTest::newRow("point: decimal") << "point" << "2.8" << ok << 2.8F;
+        QTest::newRow("point: bare separator") << "point" << "2." << ok << 2.0F;
+        QTest::newRow("point: leading separator") << "point" << ".5" << ok << 0.5F;
+        QTest::newRow("point: comma is grouping") << "point" << "2,8" << no << 0.0F;
+        QTest::newRow("point: grouped thousands") << "point" << "1,000" << no << 0.0F;
+        QTest::newRow("point: minus alone") << "point" << "-" << no << 0.0F;
+
+        QTest::newRow("point groups: comma decimal") << "point-groups" << "2,8" << ok << 2.8F;
+        QTest::newRow("point groups: point refused") << "point-groups" << "2.8" << no << 0.0F;
+
+        QTest::newRow("typographic minus") << "minus" << QString::fromUtf8("\u22122,5") << ok << -2.5F;
+        QTest::newRow("typographic minus: hyphen too") << "minus" << "-2,5" << ok << -2.5F;
+        QTest::newRow("typographic minus alone") << "minus" << QString::fromUtf8("\u2212") << no << 0.0F;
+    }
+
+    void parsesWholeTexts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(ParseStatus, status);
+        QFETCH(float, value);
+
+        const NumberLocale numberLocale = LocaleNamed(locale);
+        const auto parsed = acpower::ParseNumber(text.toStdU16String(), numberLocale);
+        QCOMPARE(parsed.status, status);
+        QCOMPARE(acpower::IsNumeric(text.toStdU16String(), numberLocale), status != ParseStatus::NotNumeric);
+        if (status == ParseStatus::Ok) {
+            QCOMPARE(parsed.value, value);
+        }
+    }
+
+    void roundsOnceFromTheDecimal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("value");
+
+        // Just above the midpoint between 1 and the next single: through a
+        // double it would land on the midpoint and tie down to 1.
+        QTest::newRow("above a midpoint") << "1,0000000596046447753906251" << std::nextafter(1.0F, 2.0F);
+        QTest::newRow("exact midpoint ties to even") << "1,000000059604644775390625" << 1.0F;
+        QTest::newRow("below a midpoint") << "1,0000000596046447753906249" << 1.0F;
+        QTest::newRow("largest single") << "340282346638528859811704183484516925440" << FLT_MAX;
+        QTest::newRow("just under the overflow midpoint")
+            << "340282356779733661637539395458142568447" << FLT_MAX;
+        QTest::newRow("far below the smallest single") << QString("0,") + QString(60, '0') + "1" << 0.0F;
+        QTest::newRow("negative underflow") << QString("-0,") + QString(60, '0') + "1" << -0.0F;
+        QTest::newRow("smallest subnormal") << "0,000000000000000000000000000000000000000000001401298464324817"
+                                            << std::numeric_limits<float>::denorm_min();
+    }
+
+    void roundsOnceFromTheDecimal()
+    {
+        QFETCH(QString, text);
+        QFETCH(float, value);
+
+        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::CommaLocale());
         QCOMPARE(parsed.status, ParseStatus::Ok);
-        QCOMPARE(parsed.value, 2.8F);
+        QCOMPARE(parsed.value, value);
+        QCOMPARE(std::signbit(parsed.value), std::signbit(value));
+    }
+
+    void refusesValuesBeyondSingle_data()
+    {
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("forty digits") << QString(40, '9');
+        QTest::newRow("negative forty digits") << "-" + QString(40, '9');
+        QTest::newRow("exact overflow midpoint") << "340282356779733661637539395458142568448";
+        QTest::newRow("with a fraction") << QString(39, '5') + ",5";
+        QTest::newRow("pasted page of digits") << QString(5000, '1') + "," + QString(5000, '0');
+    }
+
+    void refusesValuesBeyondSingle()
+    {
+        QFETCH(QString, text);
+
+        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::CommaLocale());
+        QCOMPARE(parsed.status, ParseStatus::OutOfRange);
+        QCOMPARE(parsed.value, 0.0F);
     }
 };
 

@@ -1,0 +1,193 @@
+#include "core/calculator.h"
+
+#include <QtTest>
+
+using acpower::Calculator;
+using acpower::EntryField;
+
+Q_DECLARE_METATYPE(acpower::EntryField)
+
+namespace {
+
+// Stands in for an entry box: keeps its text and, like a real box, runs the
+// rule again when the rule's verdict empties it.
+class Box {
+public:
+    Box(Calculator& calculator, EntryField field)
+        : calculator_(calculator)
+        , field_(field)
+    {
+    }
+
+    void SetText(const QString& text)
+    {
+        if (text == text_) {
+            return;
+        }
+        text_ = text;
+        ++changes_;
+        const auto outcome = calculator_.AcceptNumericEntry(field_, text.toStdU16String());
+        if (outcome.clearBox) {
+            SetText(QString());
+        }
+        volume_ = QString::fromStdU16String(outcome.results.volume);
+        power_ = QString::fromStdU16String(outcome.results.power);
+    }
+
+    const QString& Text() const { return text_; }
+    int Changes() const { return changes_; }
+    const QString& Volume() const { return volume_; }
+    const QString& Power() const { return power_; }
+
+private:
+    Calculator& calculator_;
+    EntryField field_;
+    QString text_;
+    QString volume_;
+    QString power_;
+    int changes_ = 0;
+};
+
+void Enter(Calculator& calculator, EntryField field, const QString& text)
+{
+    Box box(calculator, field);
+    box.SetText(text);
+}
+
+}  // namespace
+
+class TestEntryRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row types one box character by character into an office of
+    // 25 m² × 2.8 m with 3 people, 2 computers and 1000 W, shady side, after
+    // emptying the box that the row types into.
+    void typingKeepsOrEmptiesTheBox_data()
+    {
+        QTest::addColumn<EntryField>("field");
+        QTest::addColumn<QStringList>("keystrokes");
+        QTest::addColumn<QStringList>("boxTexts");
+        QTest::addColumn<float>("stored");
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<QString>("power");
+
+        QTest::newRow("height 2,8 step by step") << EntryField::CeilingHeight << QStringList{"2", "2,", "2,8"}
+                                                 << QStringList{"2", "2,", "2,8"} << 2.8F << "70" << "3,3";
+        QTest::newRow("height with a point") << EntryField::CeilingHeight << QStringList{"2", "2.", "2.8"}
+                                             << QStringList{"2", "2.", "2.8"} << 2.8F << "70" << "3,3";
+        QTest::newRow("letter after digits empties area") << EntryField::Area << QStringList{"1", "12", "12a"}
+                                                          << QStringList{"1", "12", ""} << 0.0F << "0" << "";
+        QTest::newRow("minus first empties the box") << EntryField::Area << QStringList{"-"} << QStringList{""}
+                                                     << 0.0F << "0" << "";
+        QTest::newRow("deleting the last digit") << EntryField::Area << QStringList{"2", "25", "2", ""}
+                                                 << QStringList{"2", "25", "2", ""} << 0.0F << "0" << "";
+        QTest::newRow("fractional people") << EntryField::PeopleCount << QStringList{"2", "2,", "2,5"}
+                                           << QStringList{"2", "2,", "2,5"} << 2.5F << "70" << "3,2";
+        QTest::newRow("number beyond single is refused") << EntryField::AppliancePower
+                                                         << QStringList{QString(40, '9')} << QStringList{""} << 0.0F
+                                                         << "70" << "3";
+        QTest::newRow("second separator empties") << EntryField::ComputerCount << QStringList{"1", "1,", "1,,"}
+                                                  << QStringList{"1", "1,", ""} << 0.0F << "70" << "2,7";
+        QTest::newRow("pasted value") << EntryField::Area << QStringList{"  30 "} << QStringList{"  30 "} << 30.0F
+                                      << "84" << "3,7";
+    }
+
+    void typingKeepsOrEmptiesTheBox()
+    {
+        QFETCH(EntryField, field);
+        QFETCH(QStringList, keystrokes);
+        QFETCH(QStringList, boxTexts);
+        QFETCH(float, stored);
+        QFETCH(QString, volume);
+        QFETCH(QString, power);
+
+        Calculator calculator(acpower::CommaLocale());
+        calculator.SelectShadySide();
+        const QStringList office{"25", "2,8", "3", "2", "1000"};
+        for (const EntryField each : acpower::AllEntryFields) {
+            if (each != field) {
+                Enter(calculator, each, office.at(static_cast<int>(each)));
+            }
+        }
+        Box box(calculator, field);
+        for (int i = 0; i < keystrokes.size(); ++i) {
+            box.SetText(keystrokes.at(i));
+            QCOMPARE(box.Text(), boxTexts.at(i));
+        }
+        acpower::CalculatorState state = calculator.State();
+        QCOMPARE(acpower::FieldOf(state, field), stored);
+        QCOMPARE(box.Volume(), volume);
+        QCOMPARE(box.Power(), power);
+    }
+
+    void emptyingRunsTheRuleOnceMore()
+    {
+        Calculator calculator(acpower::CommaLocale());
+        Box box(calculator, EntryField::Area);
+        box.SetText(QStringLiteral("12"));
+        box.SetText(QStringLiteral("12a"));
+        // "12", "12a", then "" from the rule itself; "" does not empty again.
+        QCOMPARE(box.Changes(), 3);
+        QCOMPARE(box.Text(), QString());
+    }
+
+    void emptyTextNeedsNoClearing()
+    {
+        Calculator calculator(acpower::CommaLocale());
+        const auto outcome = calculator.AcceptNumericEntry(EntryField::Area, u"");
+        QVERIFY(!outcome.clearBox);
+        QCOMPARE(calculator.State().Area, 0.0F);
+    }
+
+    void windowSidePicksTheFactor_data()
+    {
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<QString>("power");
+
+        QTest::newRow("start-up is shady") << QStringList{} << 30.0F << "";
+        QTest::newRow("sunny") << QStringList{QString::fromUtf8("солнечную")} << 40.0F << "4";
+        QTest::newRow("sunny then shady")
+            << QStringList{QString::fromUtf8("солнечную"), QString::fromUtf8("теневую")} << 30.0F << "3,3";
+        QTest::newRow("shady again") << QStringList{QString::fromUtf8("теневую")} << 30.0F << "3,3";
+        QTest::newRow("unknown text keeps sunny")
+            << QStringList{QString::fromUtf8("солнечную"), QStringLiteral("north")} << 40.0F << "4";
+        QTest::newRow("comparison is case-sensitive")
+            << QStringList{QString::fromUtf8("Солнечную")} << 30.0F << "3,3";
+    }
+
+    void windowSidePicksTheFactor()
+    {
+        QFETCH(QStringList, picks);
+        QFETCH(float, factor);
+        QFETCH(QString, power);
+
+        Calculator calculator(acpower::CommaLocale());
+        QCOMPARE(QString::fromStdU16String(std::u16string(calculator.SelectShadySide())),
+                 QString::fromUtf8("теневую"));
+        Enter(calculator, EntryField::Area, QStringLiteral("25"));
+        Enter(calculator, EntryField::CeilingHeight, QStringLiteral("2,8"));
+        Enter(calculator, EntryField::PeopleCount, QStringLiteral("3"));
+        Enter(calculator, EntryField::ComputerCount, QStringLiteral("2"));
+        Enter(calculator, EntryField::AppliancePower, QStringLiteral("1000"));
+        QString shown;
+        for (const QString& pick : picks) {
+            const auto texts = calculator.ApplyWindowSide(pick.toStdU16String());
+            QCOMPARE(QString::fromStdU16String(texts.volume), QStringLiteral("70"));
+            shown = QString::fromStdU16String(texts.power);
+        }
+        QCOMPARE(calculator.State().WindowFactor, factor);
+        QCOMPARE(shown, power);
+    }
+
+    void selectorListsSunnyThenShady()
+    {
+        QCOMPARE(acpower::WindowSideEntries.size(), std::size_t{2});
+        QCOMPARE(acpower::WindowSideEntries[0], std::u16string_view(u"солнечную"));
+        QCOMPARE(acpower::WindowSideEntries[1], std::u16string_view(u"теневую"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEntryRules)
+#include "tst_entry_rules.moc"
