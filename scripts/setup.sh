@@ -13,6 +13,7 @@ ACPOWER_RUN_PACKAGES=(
 
 # What the whole test suite needs on top.
 ACPOWER_TEST_PACKAGES=(
+    libfast-float-dev
 )
 
 acpower_install_missing() {
