@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "window/art.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("acpower"));
     QApplication::setApplicationVersion(QString::fromLatin1(acpower::app::Version));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(acpower::app::Id));
+    QApplication::setWindowIcon(acpower::ProgramIcon());
 
     acpower::MainWindow window;
     window.show();

@@ -1,6 +1,26 @@
 #pragma once
 
+// The road of one keystroke: the user types "5" into the people box Text3.
+// Its textChanged signal runs AcceptPeopleCount, which hands the box's whole
+// text to the Calculator; the engine parses it under the user's locale,
+// stores 5 as the people count and recalculates the volume and the power;
+// their display texts come back here, and ShowResults writes them into the
+// result boxes Text6 and Text7. The window itself decides nothing.
+
+#include "core/calculator.h"
+#include "core/entry_rules.h"
+#include "core/recalculate.h"
+
 #include <QWidget>
+
+#include <memory>
+
+class QCloseEvent;
+class QLineEdit;
+
+namespace Ui {
+class Form1;
+}
 
 namespace acpower {
 
@@ -9,6 +29,29 @@ class MainWindow : public QWidget {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void StyleControls();
+    void FillWindowSides();
+    void ConnectNotifications();
+    void CentreOnScreen();
+
+    void AcceptArea();
+    void AcceptCeilingHeight();
+    void AcceptPeopleCount();
+    void AcceptComputerCount();
+    void AcceptAppliancePower();
+    void AcceptEntry(QLineEdit* box, EntryField field);
+    void ApplyPickedWindowSide();
+    void ShowResults(const ResultTexts& results);
+    void ShowCompanyPage();
+
+    std::unique_ptr<Ui::Form1> ui_;
+    Calculator calculator_;
 };
 
 }  // namespace acpower

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+// Stands in for the desktop's browser: QDesktopServices hands it every web
+// address the program opens, so no test ever starts a real browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url)
+    {
+        opened.append(url);
+    }
+};
