@@ -11,8 +11,24 @@ ACPOWER_RUN_PACKAGES=(
     fonts-liberation
 )
 
-# What the whole test suite needs on top.
+# What ./package.sh needs on top of building: CPack's Debian generator finds
+# the library dependencies with dpkg-shlibdeps (dpkg-dev), which it runs only
+# on files that file(1) calls ELF.
+ACPOWER_PACKAGE_PACKAGES=(
+    dpkg-dev
+    file
+)
+
+# What the whole test suite needs on top. qtbase5-dev: the Qt 5.15 stage;
+# binutils-mingw-w64-i686: windres, which compiles the Windows resource script
+# in its test; desktop-file-utils and appstream: the validators of the Linux
+# desktop files; the package tools: the test that builds the .deb.
 ACPOWER_TEST_PACKAGES=(
+    qtbase5-dev
+    binutils-mingw-w64-i686
+    desktop-file-utils
+    appstream
+    "${ACPOWER_PACKAGE_PACKAGES[@]}"
     libfast-float-dev
 )
 

@@ -1,0 +1,101 @@
+# Who makes the program and how it is shipped. The vendor texts below feed the
+# Windows version record and the AppStream record (resources/) as well as the
+# packages, so that every place names the program the same way. Included
+# before resources/ for that reason; CPack reads the install rules only when
+# it runs, so their order does not matter to it.
+
+set(ACPOWER_VENDOR "ОРНИК ВЕЙМ")
+set(ACPOWER_VENDOR_EN "Ornik Veim")
+set(ACPOWER_NAME_EN "Air Conditioner Power Calculator")
+set(ACPOWER_SUMMARY_EN "Estimate the cooling power an air conditioner needs for a room")
+set(ACPOWER_FILE_DESCRIPTION "программа")
+set(ACPOWER_RELEASE_DATE "2026-12-08")
+set(ACPOWER_COPYRIGHT "© 2026 ${ACPOWER_VENDOR}")
+set(ACPOWER_LICENSE "MIT")
+set(ACPOWER_CONTACT "${ACPOWER_VENDOR} <info@ornikveim.ru>")
+
+set(CPACK_PACKAGE_NAME acpower)
+set(CPACK_PACKAGE_VENDOR "${ACPOWER_VENDOR}")
+set(CPACK_PACKAGE_CONTACT "${ACPOWER_CONTACT}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${ACPOWER_COMPANY_SITE}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ACPOWER_SUMMARY_EN}")
+# Line breaks are kept: Debian shows the description as written.
+set(CPACK_PACKAGE_DESCRIPTION
+    "A preliminary estimate of the cooling power an air conditioner needs for
+one room, from its floor area, ceiling height, people, computers, electrical
+appliances and the side its windows face. The interface is in Russian.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY acpower)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP NSIS)
+elseif(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+else()
+    set(CPACK_GENERATOR TGZ)
+endif()
+
+# --- Debian ----------------------------------------------------------------
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps (dpkg-dev) turns the libraries the program links into the
+# right Qt package names for whichever Qt it was built against.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's layout is measured in the metrics of these fonts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Opening the company page goes through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
+# --- Windows ---------------------------------------------------------------
+if(WIN32)
+    # A self-contained folder: the Qt libraries and plugins, and the compiler's
+    # runtime, go next to the program.
+    option(ACPOWER_DEPLOY_QT "Copy the Qt runtime next to the installed program with windeployqt" ON)
+    if(ACPOWER_DEPLOY_QT)
+        # LOCATION, not IMPORTED_LOCATION: Qt 6 sets only the per-configuration one.
+        get_target_property(acpower_qmake Qt${ACPOWER_QT_MAJOR}::qmake LOCATION)
+        get_filename_component(acpower_qt_bin "${acpower_qmake}" DIRECTORY)
+        find_program(ACPOWER_WINDEPLOYQT windeployqt HINTS "${acpower_qt_bin}" NO_DEFAULT_PATH)
+        find_program(ACPOWER_WINDEPLOYQT windeployqt)
+        if(NOT ACPOWER_WINDEPLOYQT)
+            message(FATAL_ERROR "windeployqt not found next to ${acpower_qmake}; pass -DACPOWER_DEPLOY_QT=OFF to install the program alone")
+        endif()
+        # MinGW's runtime DLLs come from windeployqt; MSVC's from
+        # InstallRequiredSystemLibraries below, as DLLs rather than the
+        # redistributable installer windeployqt would add.
+        set(acpower_deploy_options --no-translations)
+        if(MINGW)
+            list(APPEND acpower_deploy_options --compiler-runtime)
+        endif()
+        install(CODE "
+            execute_process(
+                COMMAND \"${ACPOWER_WINDEPLOYQT}\" ${acpower_deploy_options}
+                        \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/acpower.exe\"
+                RESULT_VARIABLE acpower_deploy_result)
+            if(acpower_deploy_result)
+                message(FATAL_ERROR \"windeployqt failed: \${acpower_deploy_result}\")
+            endif()")
+    endif()
+    if(MSVC)
+        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION ${CMAKE_INSTALL_BINDIR})
+        include(InstallRequiredSystemLibraries)
+    endif()
+
+    # CPack's NSIS script is not declared Unicode, so the texts the installer
+    # shows stay ASCII; the program itself is Russian throughout.
+    set(CPACK_PACKAGE_EXECUTABLES acpower "${ACPOWER_NAME_EN}")
+    set(CPACK_NSIS_DISPLAY_NAME "${ACPOWER_NAME_EN}")
+    set(CPACK_NSIS_PACKAGE_NAME "${ACPOWER_NAME_EN}")
+    set(CPACK_NSIS_PUBLISHER "${ACPOWER_VENDOR_EN}")
+    set(CPACK_NSIS_URL_INFO_ABOUT "${ACPOWER_COMPANY_SITE}")
+    set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
+    set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\acpower.exe")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_MODIFY_PATH OFF)
+endif()
+
+include(CPack)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Redraws resources/windows/acpower.ico from the pixel art in resources/art.
+# Run it after changing the art and commit the result: a Windows build takes
+# the icon file as it is and needs no tool of its own (tst_icon_art fails
+# while the file lags behind the art).
+#
+#   scripts/regenerate-icon.sh [build-dir]     (default: build/icons)
+set -euo pipefail
+ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ACPOWER_ROOT/scripts/setup.sh"
+
+build_dir=${1:-$ACPOWER_ROOT/build/icons}
+acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+    cmake -S "$ACPOWER_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+fi
+cmake --build "$build_dir" --target acpower_icon_tool
+"$build_dir/resources/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
+    "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \
+    "$ACPOWER_ROOT/resources/art/acpower-32.xpm"
+echo "Wrote resources/windows/acpower.ico"
