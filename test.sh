@@ -17,4 +17,15 @@ echo "== Qt 5.15 build =="
 acpower_build "$ACPOWER_ROOT/build/qt5" -DWITH_QT5=ON
 ctest --test-dir "$ACPOWER_ROOT/build/qt5" --output-on-failure
 
-# (sanitizer and fuzz stage goes here; it stays last so the run ends with ctest's summary)
+# Last, so that the run ends with ctest's summary. Every test again, built by
+# clang with AddressSanitizer and UndefinedBehaviorSanitizer (float-cast-overflow
+# included): the first report ends the test program and fails its test. The
+# same tree holds the fuzzer, whose ctest entries replay the seeds and then
+# search for 30 seconds.
+echo "== Sanitizers and fuzzing (clang) =="
+acpower_build "$ACPOWER_ROOT/build/sanitize" -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DACPOWER_SANITIZE=ON -DACPOWER_FUZZ=ON -DACPOWER_BENCHMARKS=ON
+export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1
+export UBSAN_OPTIONS=print_stacktrace=1
+export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+ctest --test-dir "$ACPOWER_ROOT/build/sanitize" --output-on-failure

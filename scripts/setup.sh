@@ -19,10 +19,20 @@ ACPOWER_PACKAGE_PACKAGES=(
     file
 )
 
+# What ./bench.sh needs on top of building and running.
+ACPOWER_BENCH_PACKAGES=(
+    libbenchmark-dev
+)
+
 # What the whole test suite needs on top. qtbase5-dev: the Qt 5.15 stage;
 # binutils-mingw-w64-i686: windres, which compiles the Windows resource script
 # in its test; desktop-file-utils and appstream: the validators of the Linux
-# desktop files; the package tools: the test that builds the .deb.
+# desktop files; the package tools: the test that builds the .deb. The
+# sanitizer stage builds with clang: libclang-rt-14-dev holds the
+# AddressSanitizer, UBSan and libFuzzer runtimes, llvm-14 the symbolizer that
+# turns their reports into file:line (and llvm-rc-14, a second resource
+# compiler for the resource test). That stage builds the benchmarks too, so
+# they are checked under the sanitizers and cannot rot unnoticed.
 ACPOWER_TEST_PACKAGES=(
     qtbase5-dev
     binutils-mingw-w64-i686
@@ -30,6 +40,10 @@ ACPOWER_TEST_PACKAGES=(
     appstream
     "${ACPOWER_PACKAGE_PACKAGES[@]}"
     libfast-float-dev
+    clang-14
+    libclang-rt-14-dev
+    llvm-14
+    "${ACPOWER_BENCH_PACKAGES[@]}"
 )
 
 acpower_install_missing() {

@@ -6,7 +6,7 @@
 #include <QString>
 
 #ifdef ACPOWER_STARTUP_PROBE
-#include <QTimer>
+#include "bench/startup_probe.h"
 #endif
 
 int main(int argc, char* argv[])
@@ -23,11 +23,11 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(acpower::ProgramIcon());
 
     acpower::MainWindow window;
-    window.show();
 #ifdef ACPOWER_STARTUP_PROBE
     // The start-up benchmark builds this file again with the probe on: the
-    // program quits as soon as the shown window has been processed.
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // program quits right after the window's first paint.
+    acpower::bench::QuitAfterFirstPaint(window);
 #endif
+    window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,378 @@
+// libFuzzer target: arbitrary bytes become a session at the calculator, the
+// way the window drives the engine, and every step is checked against what
+// the user may rely on.
+//
+// Input layout (chosen so that seeds are readable text):
+//   byte 0            the locale, by its value modulo 4 ('0' point, '1' comma,
+//                     '2' comma with point groups, '3' comma with U+2212 minus)
+//   then records separated by '\n'; the first byte of a record picks the
+//   operation by its value modulo 8:
+//     '1'..'5'  an entry box. The next byte '+' types the rest after the box's
+//               text, '<' deletes the box's last character, '=' replaces the
+//               text with the rest; any other byte starts the new text itself.
+//     '6'       a pick in the selector: an odd next byte picks the sunny side,
+//               anything else the shady side
+//     '7'       the selector's text becomes the rest, whatever it is
+//     '0'       the start-up choice of the shady side again
+//   Text bytes: printable ASCII and control bytes stand for themselves, bytes
+//   from 0x80 stand for characters that are likely to confuse a number reader
+//   (see kSpecialUnits), 0xF0 and 0xF1 for the two selector entries, and 0xFF
+//   followed by two bytes for any UTF-16 code unit, lone surrogates included.
+
+#include "core/calculator.h"
+#include "core/entry_rules.h"
+#include "runtime/number_locale.h"
+#include "runtime/number_parse.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using acpower::Calculator;
+using acpower::CalculatorState;
+using acpower::EntryField;
+using acpower::NumberLocale;
+using acpower::ParseNumber;
+using acpower::ParseStatus;
+using acpower::ResultTexts;
+
+[[noreturn]] void Fail(const char* what, const std::u16string& text = {})
+{
+    std::fprintf(stderr, "invariant broken: %s", what);
+    if (!text.empty()) {
+        std::fprintf(stderr, " [text:");
+        for (const char16_t unit : text) {
+            std::fprintf(stderr, " U+%04X", static_cast<unsigned>(unit));
+        }
+        std::fprintf(stderr, "]");
+    }
+    std::fprintf(stderr, "\n");
+    std::abort();
+}
+
+void Require(bool condition, const char* what, const std::u16string& text = {})
+{
+    if (!condition) {
+        Fail(what, text);
+    }
+}
+
+NumberLocale LocaleFor(std::uint8_t selector)
+{
+    switch (selector % 4) {
+    case 0:
+        return acpower::PointLocale();
+    case 1:
+        return acpower::CommaLocale();
+    case 2:
+        // Comma decimals with point groups: here a point must not be taken
+        // for a decimal separator.
+        return NumberLocale{u",", u".", u"-"};
+    default:
+        return NumberLocale{u",", u"\u00A0", u"\u2212"};
+    }
+}
+
+// Characters that sit close to a number: other spaces, other minus signs and
+// separators, digits of other scripts, look-alike letters, BOM, surrogates.
+constexpr std::array<char16_t, 32> kSpecialUnits{
+    u'\u00A0', u'\u2212', u'\u2009', u'\u202F', u'\u2007', u'\u3000', u'\uFEFF', u'\u200B',
+    u'\u066B', u'\u066C', u'\u060C', u'\u2024', u'\uFF0C', u'\uFF0E', u'\uFE52', u'\u00B7',
+    u'\u0660', u'\u0669', u'\u06F5', u'\u0966', u'\uFF10', u'\uFF15', u'\u00B2', u'\u00BD',
+    u'\u0435', u'\u0415', u'\u0437', u'\u041E', u'\u2013', u'\uFE63', char16_t{0xD800}, char16_t{0xDC00},
+};
+
+std::u16string DecodeText(std::string_view bytes)
+{
+    std::u16string text;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto byte = static_cast<std::uint8_t>(bytes[at]);
+        if (byte < 0x80) {
+            text.push_back(static_cast<char16_t>(byte));
+        } else if (byte == 0xF0) {
+            text += acpower::SunnySideEntry;
+        } else if (byte == 0xF1) {
+            text += acpower::ShadySideEntry;
+        } else if (byte == 0xFF && at + 2 < bytes.size()) {
+            const auto high = static_cast<std::uint8_t>(bytes[at + 1]);
+            const auto low = static_cast<std::uint8_t>(bytes[at + 2]);
+            text.push_back(static_cast<char16_t>((high << 8) | low));
+            at += 2;
+        } else {
+            text.push_back(kSpecialUnits[byte % kSpecialUnits.size()]);
+        }
+    }
+    return text;
+}
+
+void RequireFinite(const CalculatorState& state)
+{
+    const std::array<float, 8> fields{state.Area,         state.CeilingHeight, state.PeopleCount, state.ComputerCount,
+                                      state.AppliancePower, state.WindowFactor, state.RoomVolume,  state.CoolingPower};
+    for (const float field : fields) {
+        Require(std::isfinite(field), "a stored field is not finite");
+    }
+}
+
+bool IsDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
+
+// The general number format of the locale: an optional minus sign, whole
+// digits without a superfluous leading zero, and at most one decimal
+// separator followed by exactly one digit that is not 0; never "-0".
+void RequireWellFormed(const std::u16string& text, const NumberLocale& locale)
+{
+    std::u16string_view rest(text);
+    const bool negative = rest.substr(0, locale.minusSign.size()) == locale.minusSign;
+    if (negative) {
+        rest.remove_prefix(locale.minusSign.size());
+    }
+    std::size_t wholeDigits = 0;
+    while (wholeDigits < rest.size() && IsDigit(rest[wholeDigits])) {
+        ++wholeDigits;
+    }
+    Require(wholeDigits > 0, "a result text has no whole digits", text);
+    Require(wholeDigits == 1 || rest[0] != u'0', "a result text has a leading zero", text);
+    std::u16string_view fraction = rest.substr(wholeDigits);
+    if (!fraction.empty()) {
+        const std::u16string_view separator = locale.decimalSeparator;
+        Require(fraction.substr(0, separator.size()) == separator, "a result text has a foreign character", text);
+        fraction.remove_prefix(separator.size());
+        Require(fraction.size() == 1 && IsDigit(fraction[0]), "a result text needs exactly one decimal digit",
+                text);
+        Require(fraction[0] != u'0', "a result text has a trailing zero", text);
+    }
+    const bool allZero = wholeDigits == 1 && rest[0] == u'0' && fraction.empty();
+    Require(!(negative && allZero), "a result text reads -0", text);
+}
+
+// A shown text must read back, through the program's own parser, to the
+// stored value within the rounding to tenths. Above 2^23 every single is
+// whole and the text is its shortest exact form, so it must read back exact.
+void RequireReadsBack(const std::u16string& text, float stored, const NumberLocale& locale)
+{
+    RequireWellFormed(text, locale);
+    const acpower::ParsedNumber parsed = ParseNumber(text, locale);
+    Require(parsed.status == ParseStatus::Ok, "a result text does not parse", text);
+    const double difference = std::fabs(static_cast<double>(parsed.value) - static_cast<double>(stored));
+    if (std::fabs(stored) >= 8388608.0F) {
+        Require(parsed.value == stored, "a large result text does not read back exactly", text);
+    } else {
+        // The text is within 0.05 of the stored value; reading it back
+        // rounds once more, by at most half a unit in the last place.
+        const double slack = 0.05 + std::ldexp(1.0, std::ilogb(std::fabs(stored) + 1.0F) - 23);
+        Require(difference <= slack, "a result text does not read back to the stored value", text);
+    }
+}
+
+// The midpoint between FLT_MAX and 2^128: from here on rounding to single
+// overflows.
+constexpr double kSingleOverflowsAt = 0x1.ffffffp127;
+
+// The single nearest a double that does not overflow it; a plain cast would
+// be undefined for the sliver between FLT_MAX and the overflow midpoint.
+float RoundToSingle(double value)
+{
+    if (std::fabs(value) > static_cast<double>(FLT_MAX)) {
+        return std::copysign(FLT_MAX, static_cast<float>(value));
+    }
+    return static_cast<float>(value);
+}
+
+void RequireResults(const ResultTexts& texts, const CalculatorState& state, const NumberLocale& locale)
+{
+    RequireFinite(state);
+    // The product of two singles is exact in double, so its rounding to
+    // single is the volume, whatever the order of the steps inside.
+    const double product = static_cast<double>(state.CeilingHeight) * static_cast<double>(state.Area);
+    if (std::fabs(product) >= kSingleOverflowsAt) {
+        Require(texts.volume.empty() && texts.power.empty(), "an overflowed volume was shown");
+        return;
+    }
+    // With the volume in range the power cannot overflow: every term is at
+    // most 300 times the largest single, and a thousandth of it is taken.
+    Require(!texts.volume.empty(), "the volume text is empty although nothing overflowed");
+    const float volume = RoundToSingle(product);
+    Require(state.RoomVolume == volume, "the stored volume is not the rounded product of height and area");
+    RequireReadsBack(texts.volume, state.RoomVolume, locale);
+
+    // The formula in long double: the engine's double sums left to right err
+    // by a few units in the last place of the largest term, the model less.
+    const long double terms[] = {
+        static_cast<long double>(volume) * state.WindowFactor,
+        static_cast<long double>(state.PeopleCount) * 100.0L,
+        static_cast<long double>(state.ComputerCount) * 300.0L,
+        static_cast<long double>(state.AppliancePower) * static_cast<long double>(0.3),
+    };
+    long double sum = 0.0L;
+    long double magnitudes = 0.0L;
+    for (const long double term : terms) {
+        sum += term;
+        magnitudes += std::fabs(term);
+    }
+    const long double power = sum * static_cast<long double>(0.001);
+    const long double tolerance = magnitudes * 0.001L * 0x1p-50L + std::fabs(power) * 0x1p-23L + 1e-40L;
+    Require(std::fabs(static_cast<long double>(state.CoolingPower) - power) <= tolerance,
+            "the stored power strays from the formula");
+
+    if (!(state.RoomVolume > 0.0F)) {
+        Require(texts.power.empty(), "a power was shown for a room without a positive volume");
+    } else {
+        Require(!texts.power.empty(), "no power was shown for a room with a positive volume");
+        RequireReadsBack(texts.power, state.CoolingPower, locale);
+    }
+}
+
+class Session {
+public:
+    explicit Session(NumberLocale locale)
+        : calculator_(std::move(locale))
+    {
+        // The window's start-up: the shady side, empty boxes, zeros.
+        Require(calculator_.SelectShadySide() == acpower::ShadySideEntry, "start-up does not show the shady side");
+        Require(calculator_.State().WindowFactor == acpower::ShadySideFactor, "start-up factor is not 30");
+    }
+
+    void Type(std::size_t box, std::u16string text)
+    {
+        const auto field = acpower::AllEntryFields[box];
+        const float factorBefore = calculator_.State().WindowFactor;
+        const acpower::EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
+        const acpower::ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
+        if (outcome.clearBox) {
+            Require(parsed.status != ParseStatus::Ok, "a number was refused", text);
+            // The window empties the box, and that change runs the rule again.
+            text.clear();
+            const acpower::EntryOutcome nested = calculator_.AcceptNumericEntry(field, text);
+            Require(!nested.clearBox, "an empty box asks to be emptied again");
+            Require(nested.results == outcome.results, "the nested pass shows other results");
+        } else {
+            Require(parsed.status == ParseStatus::Ok || text.empty(), "a non-number was kept in its box", text);
+        }
+        boxes_[box] = text;
+        const ParseStatus status = text.empty() ? ParseStatus::NotNumeric : parsed.status;
+        const float expected = status == ParseStatus::Ok ? parsed.value : 0.0F;
+        CalculatorState state = calculator_.State();
+        Require(acpower::FieldOf(state, field) == expected, "the field does not hold its box's value", text);
+        Require(state.WindowFactor == factorBefore, "typing changed the window factor");
+        RequireBoxesMatch(state);
+        RequireResults(outcome.results, state, calculator_.Locale());
+    }
+
+    void Append(std::size_t box, const std::u16string& typed)
+    {
+        Type(box, boxes_[box] + typed);
+    }
+
+    void Backspace(std::size_t box)
+    {
+        std::u16string text = boxes_[box];
+        if (!text.empty()) {
+            text.pop_back();
+        }
+        Type(box, text);
+    }
+
+    void Pick(const std::u16string& selectorText)
+    {
+        const float factorBefore = calculator_.State().WindowFactor;
+        const ResultTexts texts = calculator_.ApplyWindowSide(selectorText);
+        const CalculatorState& state = calculator_.State();
+        float expected = factorBefore;
+        if (selectorText == acpower::SunnySideEntry) {
+            expected = acpower::SunnySideFactor;
+        } else if (selectorText == acpower::ShadySideEntry) {
+            expected = acpower::ShadySideFactor;
+        }
+        Require(state.WindowFactor == expected, "the selector set the wrong factor", selectorText);
+        RequireBoxesMatch(state);
+        RequireResults(texts, state, calculator_.Locale());
+    }
+
+    void StartUpChoice()
+    {
+        Require(calculator_.SelectShadySide() == acpower::ShadySideEntry, "the start-up choice is not shady");
+        Require(calculator_.State().WindowFactor == acpower::ShadySideFactor, "the start-up factor is not 30");
+    }
+
+private:
+    // Picks and other boxes never touch a box's field.
+    void RequireBoxesMatch(CalculatorState state) const
+    {
+        for (std::size_t box = 0; box < boxes_.size(); ++box) {
+            const acpower::ParsedNumber parsed = ParseNumber(boxes_[box], calculator_.Locale());
+            const float expected = parsed.status == ParseStatus::Ok ? parsed.value : 0.0F;
+            Require(acpower::FieldOf(state, acpower::AllEntryFields[box]) == expected,
+                    "a field lost its box's value", boxes_[box]);
+        }
+    }
+
+    Calculator calculator_;
+    std::array<std::u16string, 5> boxes_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0) {
+        return 0;
+    }
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    Session session(LocaleFor(data[0]));
+
+    std::size_t at = 1;
+    while (at < input.size()) {
+        std::size_t end = input.find('\n', at);
+        if (end == std::string_view::npos) {
+            end = input.size();
+        }
+        const std::string_view record = input.substr(at, end - at);
+        at = end + 1;
+        if (record.empty()) {
+            continue;
+        }
+        const auto operation = static_cast<std::uint8_t>(record[0]) % 8;
+        const std::string_view rest = record.substr(1);
+        switch (operation) {
+        case 0:
+            session.StartUpChoice();
+            break;
+        case 6: {
+            const bool sunny = !rest.empty() && (static_cast<std::uint8_t>(rest[0]) % 2) == 1;
+            session.Pick(std::u16string(sunny ? acpower::SunnySideEntry : acpower::ShadySideEntry));
+            break;
+        }
+        case 7:
+            session.Pick(DecodeText(rest));
+            break;
+        default: {
+            const std::size_t box = operation - 1;
+            const char mode = rest.empty() ? '\0' : rest[0];
+            if (rest.empty()) {
+                session.Type(box, {});
+            } else if (mode == '+') {
+                session.Append(box, DecodeText(rest.substr(1)));
+            } else if (mode == '<') {
+                session.Backspace(box);
+            } else if (mode == '=') {
+                session.Type(box, DecodeText(rest.substr(1)));
+            } else {
+                session.Type(box, DecodeText(rest));
+            }
+            break;
+        }
+        }
+    }
+    return 0;
+}
