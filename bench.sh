@@ -25,3 +25,7 @@ echo "== Start-up and peak memory =="
 export QT_QPA_PLATFORM=offscreen
 "$build/bench/startup_driver" --runs "$runs" \
     "$build/bench/acpower_startup_probe" "$build/bench/bare_window_probe"
+echo
+echo "== The same against a window with one caption and one entry box =="
+"$build/bench/startup_driver" --runs "$runs" \
+    "$build/bench/acpower_startup_probe" "$build/bench/text_window_probe"
