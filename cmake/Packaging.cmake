@@ -26,6 +26,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 one room, from its floor area, ceiling height, people, computers, electrical
 appliances and the side its windows face. The interface is in Russian.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY acpower)
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VERBATIM_VARIABLES ON)
 
@@ -96,6 +97,13 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\acpower.exe")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)
+endif()
+
+# Debian looks for a package's licence under this one name.
+if(UNIX AND NOT APPLE)
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+else()
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 include(CPack)

@@ -23,7 +23,8 @@ endif()
 set(expected
     usr/bin/${EXECUTABLE}
     usr/share/applications/${APP_ID}.desktop
-    usr/share/metainfo/${APP_ID}.metainfo.xml)
+    usr/share/metainfo/${APP_ID}.metainfo.xml
+    usr/share/doc/${EXECUTABLE}/copyright)
 foreach(size IN LISTS SIZES)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
