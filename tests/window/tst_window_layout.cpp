@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 namespace {
@@ -66,6 +68,8 @@ private slots:
     void tabOrder();
     void captionsShowWhole_data();
     void captionsShowWhole();
+    void selectorEntriesShowWhole_data();
+    void selectorEntriesShowWhole();
     void accessibleNames_data();
     void accessibleNames();
     void linkCursor_data();
@@ -260,6 +264,34 @@ void WindowLayoutTest::captionsShowWhole()
                             .arg(box.width())
                             .arg(box.height())));
     QCOMPARE(needed.height() / metrics.height(), lines);
+}
+
+void WindowLayoutTest::selectorEntriesShowWhole_data()
+{
+    QTest::addColumn<int>("index");
+
+    QTest::newRow("солнечную") << 0;
+    QTest::newRow("теневую") << 1;
+}
+
+void WindowLayoutTest::selectorEntriesShowWhole()
+{
+    QFETCH(int, index);
+
+    acpower::MainWindow window;
+    auto* selector = ControlNamed<QComboBox>(window, QStringLiteral("Combo1"));
+    QVERIFY(selector != nullptr);
+    selector->setCurrentIndex(index);
+    QStyleOptionComboBox option;
+    option.initFrom(selector);
+    option.editable = selector->isEditable();
+    option.currentText = selector->currentText();
+    const QRect field = selector->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, selector);
+    // Styles draw the shown entry one pixel inside the field on either side.
+    const int room = field.width() - 2;
+    const int needed = selector->fontMetrics().horizontalAdvance(selector->currentText());
+    QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 px of text in %2 px").arg(needed).arg(room)));
 }
 
 void WindowLayoutTest::accessibleNames_data()
