@@ -17,15 +17,20 @@ output=$(realpath -m "${1:-$ACPOWER_ROOT/docs/screenshot.png}")
 
 shoot() {
     local program=$1
+    # A window manager draws the title bar, so the picture shows the window
+    # the way a desktop does.
+    openbox &
+    local wm=$!
+    sleep 1
     # The Russian locale gives the decimal comma; Qt reads it from the
     # environment even where glibc has no Russian locale installed.
     LC_ALL=ru_RU.UTF-8 "$program" &
     local pid=$!
     local window
     window=$(xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-    # With no window manager to hand out focus, give it to the window here;
-    # the first entry box then holds the keyboard focus.
-    xdotool windowfocus --sync "$window"
+    # Focus the window as a click on it would; the first entry box then
+    # holds the keyboard focus.
+    xdotool windowactivate --sync "$window"
     sleep 1
     if [[ $typing == yes ]]; then
         # The example room, box after box; the cursor stays in the last box.
@@ -43,10 +48,15 @@ shoot() {
         /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF }
         /Height:/ { h = $NF }
-        END { printf "%dx%d+%d+%d", w, h, x, y }')
+        END { print x, y, w, h }')
+    local left right top bottom x y w h
+    read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -cs '0-9' ' ')"
+    read -r x y w h <<<"$geometry"
+    geometry="$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))"
     import -window root -crop "$geometry" +repage "$output"
     kill "$pid"
     wait "$pid" || true
+    kill "$wm"
     echo "Wrote $output ($geometry)"
 }
 
@@ -55,7 +65,7 @@ if [[ ${ACPOWER_IN_XVFB:-} == 1 ]]; then
     exit 0
 fi
 
-acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" xvfb xauth imagemagick xdotool x11-utils
+acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" xvfb xauth imagemagick xdotool x11-utils openbox
 build_dir=${ACPOWER_SCREENSHOT_BUILD:-$ACPOWER_ROOT/build/screenshot}
 acpower_build "$build_dir" -DBUILD_TESTING=OFF
 mkdir -p "$(dirname "$output")"
