@@ -106,40 +106,17 @@ void ParseNumberLong(benchmark::State& state)
 }
 BENCHMARK(ParseNumberLong);
 
-void DisplayTextOneDecimal(benchmark::State& state)
+void DisplayText(benchmark::State& state, float value)
 {
     const acpower::NumberLocale locale = acpower::CommaLocale();
-    float value = 3.3F;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         std::u16string text = acpower::DisplayText(value, locale);
         benchmark::DoNotOptimize(text);
     }
 }
-BENCHMARK(DisplayTextOneDecimal);
-
-void DisplayTextWhole(benchmark::State& state)
-{
-    const acpower::NumberLocale locale = acpower::CommaLocale();
-    float value = 70.0F;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(value);
-        std::u16string text = acpower::DisplayText(value, locale);
-        benchmark::DoNotOptimize(text);
-    }
-}
-BENCHMARK(DisplayTextWhole);
-
-void DisplayTextLargest(benchmark::State& state)
-{
-    const acpower::NumberLocale locale = acpower::CommaLocale();
-    float value = FLT_MAX;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(value);
-        std::u16string text = acpower::DisplayText(value, locale);
-        benchmark::DoNotOptimize(text);
-    }
-}
-BENCHMARK(DisplayTextLargest);
+BENCHMARK_CAPTURE(DisplayText, OneDecimal, 3.3F);
+BENCHMARK_CAPTURE(DisplayText, Whole, 70.0F);
+BENCHMARK_CAPTURE(DisplayText, Largest, FLT_MAX);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app_info.h"
 #include "window/art.h"
+#include "window/high_dpi.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -11,11 +12,7 @@
 
 int main(int argc, char* argv[])
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 scales by the screen's DPI on its own; Qt 5 must be asked to.
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-#endif
+    acpower::EnableHighDpiScaling();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("acpower"));
     QApplication::setApplicationVersion(QString::fromLatin1(acpower::app::Version));
