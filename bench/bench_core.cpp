@@ -86,25 +86,16 @@ void SelectorPick(benchmark::State& state)
 }
 BENCHMARK(SelectorPick);
 
-void ParseNumberTypical(benchmark::State& state)
+void ParseNumber(benchmark::State& state, std::u16string_view text)
 {
     const acpower::NumberLocale locale = acpower::CommaLocale();
     for (auto _ : state) {
-        acpower::ParsedNumber parsed = acpower::ParseNumber(u"2,8", locale);
+        acpower::ParsedNumber parsed = acpower::ParseNumber(text, locale);
         benchmark::DoNotOptimize(parsed);
     }
 }
-BENCHMARK(ParseNumberTypical);
-
-void ParseNumberLong(benchmark::State& state)
-{
-    const acpower::NumberLocale locale = acpower::CommaLocale();
-    for (auto _ : state) {
-        acpower::ParsedNumber parsed = acpower::ParseNumber(u"  -12345678,90123456789 ", locale);
-        benchmark::DoNotOptimize(parsed);
-    }
-}
-BENCHMARK(ParseNumberLong);
+BENCHMARK_CAPTURE(ParseNumber, Typical, std::u16string_view(u"2,8"));
+BENCHMARK_CAPTURE(ParseNumber, Long, std::u16string_view(u"  -12345678,90123456789 "));
 
 void DisplayText(benchmark::State& state, float value)
 {
