@@ -1,5 +1,4 @@
 #include "app_info.h"
-#include "window/art.h"
 #include "window/high_dpi.h"
 #include "window/main_window.h"
 
@@ -17,9 +16,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("acpower"));
     QApplication::setApplicationVersion(QString::fromLatin1(acpower::app::Version));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(acpower::app::Id));
-    QApplication::setWindowIcon(acpower::ProgramIcon());
 
     acpower::MainWindow window;
+    // The window has decoded the icon already; the application shares it.
+    QApplication::setWindowIcon(window.windowIcon());
 #ifdef ACPOWER_STARTUP_PROBE
     // The start-up benchmark builds this file again with the probe on: the
     // program quits right after the window's first paint.

@@ -3,7 +3,6 @@
 #include "link/company_page.h"
 #include "ui_form1.h"
 #include "window/art.h"
-#include "window/compact_combo_style.h"
 #include "window/fonts.h"
 #include "window/link_label.h"
 #include "window/qt_number_locale.h"
@@ -54,7 +53,6 @@ void MainWindow::StyleControls()
     const QCursor hand = LinkCursor();
     ui_->Label55->setCursor(hand);
     ui_->Label56->setCursor(hand);
-    ui_->Combo1->setStyle(new CompactComboStyle(this));
 
     // The layout is fixed, so a maximise button would only offer a grey void.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

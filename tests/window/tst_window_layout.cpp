@@ -1,6 +1,7 @@
 #include "window/art.h"
 #include "window/fonts.h"
 #include "window/main_window.h"
+#include "window/selector_box.h"
 #include "tests/window/window_controls.h"
 
 #include <QAccessible>
@@ -279,19 +280,22 @@ void WindowLayoutTest::selectorEntriesShowWhole()
     QFETCH(int, index);
 
     acpower::MainWindow window;
-    auto* selector = ControlNamed<QComboBox>(window, QStringLiteral("Combo1"));
+    auto* selector = ControlNamed<acpower::SelectorBox>(window, QStringLiteral("Combo1"));
     QVERIFY(selector != nullptr);
     selector->setCurrentIndex(index);
     QStyleOptionComboBox option;
     option.initFrom(selector);
     option.editable = selector->isEditable();
-    option.currentText = selector->currentText();
-    const QRect field = selector->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxEditField, selector);
-    // Styles draw the shown entry one pixel inside the field on either side.
-    const int room = field.width() - 2;
+    const QRect arrow = selector->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, selector);
+    const QRect entry = selector->EntryRect();
+    // Styles draw the shown entry one pixel inside its field on either side;
+    // the field must stay clear of the frame and of the arrow.
+    const int room = entry.width() - 2;
     const int needed = selector->fontMetrics().horizontalAdvance(selector->currentText());
     QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 px of text in %2 px").arg(needed).arg(room)));
+    QVERIFY(entry.left() >= 1);
+    QVERIFY(entry.right() < arrow.left() || arrow.isEmpty());
 }
 
 void WindowLayoutTest::accessibleNames_data()
