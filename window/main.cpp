@@ -3,6 +3,7 @@
 #include "window/main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QString>
 
 #ifdef ACPOWER_STARTUP_PROBE
