@@ -81,8 +81,8 @@ void MainWindow::ConnectNotifications()
     // activated, unlike currentIndexChanged, also fires when the user picks
     // the entry already shown, and that pick recalculates as well.
     connect(ui_->Combo1, qOverload<int>(&QComboBox::activated), this, &MainWindow::ApplyPickedWindowSide);
-    connect(ui_->Label55, &LinkLabel::clicked, this, &MainWindow::ShowCompanyPage);
-    connect(ui_->Label56, &LinkLabel::clicked, this, &MainWindow::ShowCompanyPage);
+    connect(ui_->Label55, &LinkLabel::clicked, this, &OpenCompanyPage);
+    connect(ui_->Label56, &LinkLabel::clicked, this, &OpenCompanyPage);
 }
 
 void MainWindow::CentreOnScreen()
@@ -139,11 +139,6 @@ void MainWindow::ShowResults(const ResultTexts& results)
 {
     ui_->Text6->setText(QString::fromStdU16String(results.volume));
     ui_->Text7->setText(QString::fromStdU16String(results.power));
-}
-
-void MainWindow::ShowCompanyPage()
-{
-    OpenCompanyPage();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -48,7 +48,6 @@ private:
     void AcceptEntry(QLineEdit* box, EntryField field);
     void ApplyPickedWindowSide();
     void ShowResults(const ResultTexts& results);
-    void ShowCompanyPage();
 
     std::unique_ptr<Ui::Form1> ui_;
     Calculator calculator_;

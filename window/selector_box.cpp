@@ -1,5 +1,6 @@
 #include "window/selector_box.h"
 
+#include <QFontMetrics>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -12,9 +13,16 @@ namespace {
 constexpr int TextInset = 1;
 constexpr int FrameWidth = 1;
 
-// How far left of the style's own field the entry must start to show whole.
-int LeftShift(const QStyleOptionComboBox& option, const QRect& field, int textWidth)
+// The style's own field for the shown entry.
+QRect StyleField(const QStyleOptionComboBox& option, const QWidget* box)
 {
+    return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+}
+
+// How far left of the style's own field the entry must start to show whole.
+int LeftShift(const QStyleOptionComboBox& option, const QRect& field, const QFontMetrics& metrics)
+{
+    const int textWidth = metrics.horizontalAdvance(option.currentText);
     const int shortfall = textWidth + 2 * TextInset - field.width();
     const int padding = field.left() - option.rect.left() - FrameWidth - TextInset;
     return qBound(0, shortfall, qMax(0, padding));
@@ -31,8 +39,8 @@ QRect SelectorBox::EntryRect() const
 {
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    field.setLeft(field.left() - LeftShift(option, field, fontMetrics().horizontalAdvance(currentText())));
+    QRect field = StyleField(option, this);
+    field.setLeft(field.left() - LeftShift(option, field, fontMetrics()));
     return field;
 }
 
@@ -45,8 +53,7 @@ void SelectorBox::paintEvent(QPaintEvent* /*event*/)
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     // The style lays the entry out from the option's rectangle; widening that
     // rectangle to the left moves the entry's field exactly as far.
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    option.rect.setLeft(option.rect.left() - (field.left() - EntryRect().left()));
+    option.rect.setLeft(option.rect.left() - LeftShift(option, StyleField(option, this), fontMetrics()));
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
