@@ -15,13 +15,8 @@ seconds=${1:-60}
 shift || true
 
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" "${ACPOWER_TEST_PACKAGES[@]}"
-build="$ACPOWER_ROOT/build/sanitize"
-acpower_build "$build" -DCMAKE_CXX_COMPILER=clang++-14 \
-    -DACPOWER_SANITIZE=ON -DACPOWER_FUZZ=ON -DACPOWER_BENCHMARKS=ON
-
-export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1
-export UBSAN_OPTIONS=print_stacktrace=1
-export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+acpower_build_sanitized
+build=$ACPOWER_SANITIZE_DIR
 work="$build/tests/fuzz/fuzz_entry_work"
 mkdir -p "$work/corpus"
 exec "$build/tests/fuzz/fuzz_entry" \

@@ -25,9 +25,5 @@ ctest --test-dir "$ACPOWER_ROOT/build/qt5" --output-on-failure
 # same tree holds the fuzzer, whose ctest entries replay the seeds and then
 # search for 30 seconds.
 echo "== Sanitizers and fuzzing (clang) =="
-acpower_build "$ACPOWER_ROOT/build/sanitize" -DCMAKE_CXX_COMPILER=clang++-14 \
-    -DACPOWER_SANITIZE=ON -DACPOWER_FUZZ=ON -DACPOWER_BENCHMARKS=ON
-export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1
-export UBSAN_OPTIONS=print_stacktrace=1
-export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
-ctest --test-dir "$ACPOWER_ROOT/build/sanitize" --output-on-failure
+acpower_build_sanitized
+ctest --test-dir "$ACPOWER_SANITIZE_DIR" --output-on-failure

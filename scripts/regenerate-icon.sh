@@ -11,9 +11,7 @@ source "$ACPOWER_ROOT/scripts/setup.sh"
 
 build_dir=${1:-$ACPOWER_ROOT/build/icons}
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
-if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
-    cmake -S "$ACPOWER_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-fi
+acpower_configure "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$build_dir" --target acpower_icon_tool
 "$build_dir/resources/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
     "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \

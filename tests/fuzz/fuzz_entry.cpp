@@ -239,8 +239,7 @@ public:
         : calculator_(std::move(locale))
     {
         // The window's start-up: the shady side, empty boxes, zeros.
-        Require(calculator_.SelectShadySide() == acpower::ShadySideEntry, "start-up does not show the shady side");
-        Require(calculator_.State().WindowFactor == acpower::ShadySideFactor, "start-up factor is not 30");
+        StartUpChoice();
     }
 
     void Type(std::size_t box, std::u16string text)
