@@ -285,7 +285,10 @@ std::optional<Compiler> findCompiler(const QString& name, const QString& rc, con
     for (const QString& candidate : candidates) {
         const QString program = QStandardPaths::findExecutable(candidate);
         if (!program.isEmpty()) {
-            return Compiler{program, {QStringLiteral("-no-preprocess"), QStringLiteral("-fo"), res, rc}};
+            // "--" keeps an absolute input path such as /check/... from being
+            // read as the /c code-page option.
+            return Compiler{program,
+                            {QStringLiteral("-no-preprocess"), QStringLiteral("-fo"), res, QStringLiteral("--"), rc}};
         }
     }
     return std::nullopt;
