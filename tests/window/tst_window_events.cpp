@@ -47,6 +47,14 @@ void Pick(QComboBox* selector, const QString& entry)
     QTest::keyClick(list, Qt::Key_Return);
 }
 
+// Fills Text1 to Text5 the way the program itself would, one setText each.
+void SetEntries(const QWidget& window, const QStringList& texts)
+{
+    for (int i = 0; i < EntryBoxes.size(); ++i) {
+        ControlNamed<QLineEdit>(window, EntryBoxes[i])->setText(texts[i]);
+    }
+}
+
 QString TextOf(const QWidget& window, const QString& name)
 {
     const auto* box = ControlNamed<QLineEdit>(window, name);
@@ -179,9 +187,7 @@ void WindowEventsTest::typing()
 
     const auto window = ShownWindow();
     QVERIFY(window != nullptr);
-    for (int i = 0; i < EntryBoxes.size(); ++i) {
-        ControlNamed<QLineEdit>(*window, EntryBoxes[i])->setText(given[i]);
-    }
+    SetEntries(*window, given);
     auto* target = ControlNamed<QLineEdit>(*window, box);
     QVERIFY(target != nullptr);
 
@@ -221,10 +227,8 @@ void WindowEventsTest::wholeValues()
 
     const auto window = ShownWindow();
     QVERIFY(window != nullptr);
-    const QStringList room{"", "2,8", "3", "2", "1000"};
-    for (int i = 1; i < EntryBoxes.size(); ++i) {
-        ControlNamed<QLineEdit>(*window, EntryBoxes[i])->setText(room[i]);
-    }
+    // Text1 stays empty here; the case pastes or sets it below.
+    SetEntries(*window, {"", "2,8", "3", "2", "1000"});
     auto* area = ControlNamed<QLineEdit>(*window, QStringLiteral("Text1"));
     if (paste) {
         QApplication::clipboard()->setText(value);
@@ -283,10 +287,7 @@ void WindowEventsTest::pickingTheShownSideRecalculates()
     Pick(selector, QStringLiteral("теневую"));
     QCOMPARE(TextOf(*window, QStringLiteral("Text6")), QStringLiteral("0"));
 
-    const QStringList room{"25", "2,8", "3", "2", "1000"};
-    for (int i = 0; i < EntryBoxes.size(); ++i) {
-        ControlNamed<QLineEdit>(*window, EntryBoxes[i])->setText(room[i]);
-    }
+    SetEntries(*window, {"25", "2,8", "3", "2", "1000"});
     Pick(selector, QStringLiteral("солнечную"));
     QCOMPARE(power->text(), QStringLiteral("4"));
 
