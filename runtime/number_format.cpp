@@ -74,7 +74,7 @@ std::u16string DisplayText(float value, const NumberLocale& locale)
     }
     std::u16string text;
     if (tenths < 0.0) {
-        text = locale.minusSign.empty() ? std::u16string(u"-") : locale.minusSign;
+        text = MinusSignOf(locale);
     }
     const float magnitude = std::fabs(value);
     if (magnitude >= FirstWholeOnlySingle) {
@@ -86,7 +86,7 @@ std::u16string DisplayText(float value, const NumberLocale& locale)
     const std::string digits = std::to_string(whole);
     text.append(digits.begin(), digits.end());
     if (tenth != 0) {
-        text += locale.decimalSeparator.empty() ? std::u16string(u".") : locale.decimalSeparator;
+        text += DecimalSeparatorOf(locale);
         text.push_back(static_cast<char16_t>(u'0' + tenth));
     }
     return text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace acpower {
 
@@ -12,6 +13,12 @@ struct NumberLocale {
     std::u16string groupSeparator;
     std::u16string minusSign;
 };
+
+// The separator and sign that number texts use. A locale that leaves either
+// empty gets the C locale's, in parsing and in display texts alike, so what
+// the program shows it can always read back.
+std::u16string_view DecimalSeparatorOf(const NumberLocale& locale);
+std::u16string_view MinusSignOf(const NumberLocale& locale);
 
 // A point for decimals and a comma for groups, as in the C locale.
 NumberLocale PointLocale();

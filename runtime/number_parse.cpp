@@ -29,9 +29,10 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
     text = text.substr(0, end);
 
     std::string ascii;
-    if (StartsWith(text, begin, locale.minusSign)) {
+    const std::u16string_view minusSign = MinusSignOf(locale);
+    if (StartsWith(text, begin, minusSign)) {
         ascii.push_back('-');
-        begin += locale.minusSign.size();
+        begin += minusSign.size();
     } else if (text[begin] == u'-') {
         ascii.push_back('-');
         ++begin;
@@ -39,9 +40,7 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
         ++begin;
     }
 
-    const std::u16string_view separator = locale.decimalSeparator.empty()
-        ? std::u16string_view(u".")
-        : std::u16string_view(locale.decimalSeparator);
+    const std::u16string_view separator = DecimalSeparatorOf(locale);
     const bool pointAlso = PointAlsoSeparatesDecimals(locale);
     bool separatorSeen = false;
     std::size_t digits = 0;

@@ -1,4 +1,5 @@
 #include "runtime/number_format.h"
+#include "runtime/number_parse.h"
 #include "runtime/single_precision.h"
 
 #include <QtTest>
@@ -83,6 +84,33 @@ private slots:
     {
         const acpower::NumberLocale locale{u",", u"\u00A0", u"\u2212"};
         QCOMPARE(QString::fromStdU16String(acpower::DisplayText(-2.5F, locale)), QString::fromUtf8("\u22122,5"));
+    }
+
+    // A locale that names no separator or sign falls back to the point and
+    // the hyphen, and the parser must read back exactly what is shown.
+    void emptyLocaleReadsBackItsOwnTexts_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("readBack");
+
+        QTest::newRow("negative fraction") << -2.5F << "-2.5" << -2.5F;
+        QTest::newRow("rounded fraction") << 3.3F << "3.3" << 3.3F;
+        QTest::newRow("whole") << 70.0F << "70" << 70.0F;
+    }
+
+    void emptyLocaleReadsBackItsOwnTexts()
+    {
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QFETCH(float, readBack);
+
+        const acpower::NumberLocale empty{};
+        const std::u16string shown = acpower::DisplayText(value, empty);
+        QCOMPARE(QString::fromStdU16String(shown), text);
+        const acpower::ParsedNumber parsed = acpower::ParseNumber(shown, empty);
+        QVERIFY(parsed.status == acpower::ParseStatus::Ok);
+        QCOMPARE(parsed.value, readBack);
     }
 
     void narrowsToSingle_data()
