@@ -5,9 +5,11 @@
 #include "core/calculator.h"
 #include "core/entry_rules.h"
 #include "core/recalculate.h"
-#include "runtime/number_format.h"
-#include "runtime/number_locale.h"
-#include "runtime/number_parse.h"
+#include "numbers/number_format.h"
+#include "numbers/number_locale.h"
+#include "numbers/number_parse.h"
+#include "tests/support/example_room.h"
+#include "tests/support/test_locales.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,13 +26,11 @@ using acpower::EntryField;
 // 1000 W, shady side; it shows 70 and 3,3.
 Calculator ExampleRoom()
 {
-    Calculator calculator(acpower::CommaLocale());
+    Calculator calculator(acpower::test::CommaLocale());
     calculator.SelectShadySide();
-    calculator.AcceptNumericEntry(EntryField::Area, u"25");
-    calculator.AcceptNumericEntry(EntryField::CeilingHeight, u"2,8");
-    calculator.AcceptNumericEntry(EntryField::PeopleCount, u"3");
-    calculator.AcceptNumericEntry(EntryField::ComputerCount, u"2");
-    calculator.AcceptNumericEntry(EntryField::AppliancePower, u"1000");
+    for (const EntryField field : acpower::AllEntryFields) {
+        calculator.AcceptNumericEntry(field, acpower::test::ExampleRoomTexts[static_cast<std::size_t>(field)]);
+    }
     return calculator;
 }
 
@@ -88,7 +88,7 @@ BENCHMARK(SelectorPick);
 
 void ParseNumber(benchmark::State& state, std::u16string_view text)
 {
-    const acpower::NumberLocale locale = acpower::CommaLocale();
+    const acpower::NumberLocale locale = acpower::test::CommaLocale();
     for (auto _ : state) {
         acpower::ParsedNumber parsed = acpower::ParseNumber(text, locale);
         benchmark::DoNotOptimize(parsed);
@@ -99,7 +99,7 @@ BENCHMARK_CAPTURE(ParseNumber, Long, std::u16string_view(u"  -12345678,901234567
 
 void DisplayText(benchmark::State& state, float value)
 {
-    const acpower::NumberLocale locale = acpower::CommaLocale();
+    const acpower::NumberLocale locale = acpower::test::CommaLocale();
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         std::u16string text = acpower::DisplayText(value, locale);

@@ -3,7 +3,7 @@
 #include "core/calculator_state.h"
 #include "core/entry_rules.h"
 #include "core/recalculate.h"
-#include "runtime/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #include "core/entry_rules.h"
 
-#include "runtime/number_parse.h"
+#include "numbers/number_parse.h"
 
 namespace acpower {
 
@@ -26,15 +26,15 @@ EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u
 {
     const ParsedNumber parsed = ParseNumber(text, locale);
     EntryOutcome outcome;
-    if (parsed.status == ParseStatus::Ok) {
-        FieldOf(state, field) = parsed.value;
+    if (parsed.Status == ParseStatus::Ok) {
+        FieldOf(state, field) = parsed.Value;
     } else {
         // A number too large for single precision is refused like a stray
         // letter: keeping it would poison every later result.
-        outcome.clearBox = !text.empty();
+        outcome.ClearBox = !text.empty();
         FieldOf(state, field) = 0.0F;
     }
-    outcome.results = Recalculate(state, locale);
+    outcome.Results = Recalculate(state, locale);
     return outcome;
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/calculator_state.h"
 #include "core/recalculate.h"
-#include "runtime/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <array>
 #include <string_view>
@@ -39,8 +39,8 @@ inline constexpr float ShadySideFactor = 30.0F;  // W per m³
 struct EntryOutcome {
     // The box's text is not a number and must be emptied. Emptying it changes
     // the text again, and that change runs this rule once more on "".
-    bool clearBox = false;
-    ResultTexts results;
+    bool ClearBox = false;
+    ResultTexts Results;
 };
 
 // Judges the whole text of an entry box after every change: a number is

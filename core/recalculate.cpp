@@ -1,7 +1,7 @@
 #include "core/recalculate.h"
 
-#include "runtime/number_format.h"
-#include "runtime/single_precision.h"
+#include "numbers/number_format.h"
+#include "numbers/single_precision.h"
 
 #include <optional>
 
@@ -37,7 +37,7 @@ ResultTexts Recalculate(CalculatorState& state, const NumberLocale& locale)
 
     ResultTexts texts{DisplayText(state.RoomVolume, locale), DisplayText(state.CoolingPower, locale)};
     if (!(state.RoomVolume > 0.0F)) {
-        texts.power.clear();
+        texts.Power.clear();
     }
     return texts;
 }

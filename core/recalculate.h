@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/calculator_state.h"
-#include "runtime/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 
@@ -9,12 +9,12 @@ namespace acpower {
 
 // What the two result boxes show after a recalculation.
 struct ResultTexts {
-    std::u16string volume;
-    std::u16string power;
+    std::u16string Volume;
+    std::u16string Power;
 
     bool operator==(const ResultTexts& other) const
     {
-        return volume == other.volume && power == other.power;
+        return Volume == other.Volume && Power == other.Power;
     }
 };
 

@@ -2,14 +2,18 @@
 
 #include "app_info.h"
 
+#include <string_view>
+
 namespace acpower {
 
-// The company's page, on its own web site.
-inline constexpr char CompanyPageAddress[] = ACPOWER_COMPANY_SITE "/sah1.htm";
+// The company's page, on its own web site. Both brand halves open it on a
+// click, and every closing of the window opens it again.
+inline constexpr std::u16string_view CompanyPageAddress = u"" ACPOWER_COMPANY_SITE "/sah1.htm";
 
 // Hands the page to the desktop's default browser and returns at once. The
 // outcome is deliberately ignored: no browser or no network must never get in
-// the way of the calculator, nor of closing it.
+// the way of the calculator, nor of closing it. Each window toolkit brings its
+// own definition, since only the call that opens a page differs.
 void OpenCompanyPage();
 
 }  // namespace acpower

@@ -2,7 +2,9 @@
 
 #include "link/company_page.h"
 #include "ui_form1.h"
-#include "window/art.h"
+#include "resources/program_art.h"
+#include "form/bindings.h"
+#include "form/form1.h"
 #include "window/fonts.h"
 #include "window/link_label.h"
 #include "window/qt_number_locale.h"
@@ -42,17 +44,27 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+QWidget* MainWindow::Control(std::string_view name) const
+{
+    const QString objectName = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+    return findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
+}
+
 void MainWindow::StyleControls()
 {
-    // A Designer form stores whole point sizes only, so the 9.75 pt face is
-    // set here.
-    ui_->Label9->setFont(NamedFont(false));
-    ui_->Text7->setFont(NamedFont(true));
-
-    setWindowIcon(ProgramIcon());
+    // A Designer form stores whole point sizes only, so the faces the form
+    // names for single controls (9.75 pt) are set here.
     const QCursor hand = LinkCursor();
-    ui_->Label55->setCursor(hand);
-    ui_->Label56->setCursor(hand);
+    for (const form::Control& control : form::Form1Controls) {
+        QWidget* widget = Control(control.Name);
+        if (control.OwnFont) {
+            widget->setFont(FontOf(*control.OwnFont));
+        }
+        if (control.Link) {
+            widget->setCursor(hand);
+        }
+    }
+    setWindowIcon(ProgramIcon());
 
     // The layout is fixed, so a maximise button would only offer a grey void.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -73,16 +85,19 @@ void MainWindow::ConnectNotifications()
 {
     // textChanged, unlike textEdited, also reports texts the program sets,
     // which includes the emptying that the entry rule asks for.
-    connect(ui_->Text1, &QLineEdit::textChanged, this, &MainWindow::AcceptArea);
-    connect(ui_->Text2, &QLineEdit::textChanged, this, &MainWindow::AcceptCeilingHeight);
-    connect(ui_->Text3, &QLineEdit::textChanged, this, &MainWindow::AcceptPeopleCount);
-    connect(ui_->Text4, &QLineEdit::textChanged, this, &MainWindow::AcceptComputerCount);
-    connect(ui_->Text5, &QLineEdit::textChanged, this, &MainWindow::AcceptAppliancePower);
+    for (const form::EntryBinding& binding : form::EntryBoxes) {
+        auto* box = qobject_cast<QLineEdit*>(Control(binding.Box));
+        const EntryField field = binding.Field;
+        connect(box, &QLineEdit::textChanged, this, [this, box, field] { AcceptEntry(box, field); });
+    }
     // activated, unlike currentIndexChanged, also fires when the user picks
     // the entry already shown, and that pick recalculates as well.
     connect(ui_->Combo1, qOverload<int>(&QComboBox::activated), this, &MainWindow::ApplyPickedWindowSide);
-    connect(ui_->Label55, &LinkLabel::clicked, this, &OpenCompanyPage);
-    connect(ui_->Label56, &LinkLabel::clicked, this, &OpenCompanyPage);
+    for (const form::Control& control : form::Form1Controls) {
+        if (control.Link) {
+            connect(qobject_cast<LinkLabel*>(Control(control.Name)), &LinkLabel::clicked, this, &OpenCompanyPage);
+        }
+    }
 }
 
 void MainWindow::CentreOnScreen()
@@ -94,40 +109,15 @@ void MainWindow::CentreOnScreen()
     setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
-void MainWindow::AcceptArea()
-{
-    AcceptEntry(ui_->Text1, EntryField::Area);
-}
-
-void MainWindow::AcceptCeilingHeight()
-{
-    AcceptEntry(ui_->Text2, EntryField::CeilingHeight);
-}
-
-void MainWindow::AcceptPeopleCount()
-{
-    AcceptEntry(ui_->Text3, EntryField::PeopleCount);
-}
-
-void MainWindow::AcceptComputerCount()
-{
-    AcceptEntry(ui_->Text4, EntryField::ComputerCount);
-}
-
-void MainWindow::AcceptAppliancePower()
-{
-    AcceptEntry(ui_->Text5, EntryField::AppliancePower);
-}
-
 void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
 {
     const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, box->text().toStdU16String());
-    if (outcome.clearBox) {
+    if (outcome.ClearBox) {
         // Runs this rule once more, nested, on the empty text; the outer
         // results written below are the same as the nested ones.
         box->setText(QString());
     }
-    ShowResults(outcome.results);
+    ShowResults(outcome.Results);
 }
 
 void MainWindow::ApplyPickedWindowSide()
@@ -137,8 +127,8 @@ void MainWindow::ApplyPickedWindowSide()
 
 void MainWindow::ShowResults(const ResultTexts& results)
 {
-    ui_->Text6->setText(QString::fromStdU16String(results.volume));
-    ui_->Text7->setText(QString::fromStdU16String(results.power));
+    ui_->Text6->setText(QString::fromStdU16String(results.Volume));
+    ui_->Text7->setText(QString::fromStdU16String(results.Power));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,8 +1,9 @@
 #pragma once
 
 // The road of one keystroke: the user types "5" into the people box Text3.
-// Its textChanged signal runs AcceptPeopleCount, which hands the box's whole
-// text to the Calculator; the engine parses it under the user's locale,
+// Its textChanged signal runs AcceptEntry for Text3 and the people count (the
+// form's bindings pair them), which hands the box's whole text to the
+// Calculator; the engine parses it under the user's locale,
 // stores 5 as the people count and recalculates the volume and the power;
 // their display texts come back here, and ShowResults writes them into the
 // result boxes Text6 and Text7. The window itself decides nothing.
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string_view>
 
 class QCloseEvent;
 class QLineEdit;
@@ -35,16 +37,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The form's control of that name; the form table and the Designer form
+    // share every name.
+    QWidget* Control(std::string_view name) const;
+
     void StyleControls();
     void FillWindowSides();
     void ConnectNotifications();
     void CentreOnScreen();
 
-    void AcceptArea();
-    void AcceptCeilingHeight();
-    void AcceptPeopleCount();
-    void AcceptComputerCount();
-    void AcceptAppliancePower();
     void AcceptEntry(QLineEdit* box, EntryField field);
     void ApplyPickedWindowSide();
     void ShowResults(const ResultTexts& results);

@@ -1,4 +1,6 @@
 #include "core/calculator.h"
+#include "tests/support/example_room.h"
+#include "tests/support/test_locales.h"
 
 #include <QtTest>
 
@@ -27,11 +29,11 @@ public:
         text_ = text;
         ++changes_;
         const auto outcome = calculator_.AcceptNumericEntry(field_, text.toStdU16String());
-        if (outcome.clearBox) {
+        if (outcome.ClearBox) {
             SetText(QString());
         }
-        volume_ = QString::fromStdU16String(outcome.results.volume);
-        power_ = QString::fromStdU16String(outcome.results.power);
+        volume_ = QString::fromStdU16String(outcome.Results.Volume);
+        power_ = QString::fromStdU16String(outcome.Results.Power);
     }
 
     const QString& Text() const { return text_; }
@@ -102,12 +104,12 @@ private slots:
         QFETCH(QString, volume);
         QFETCH(QString, power);
 
-        Calculator calculator(acpower::CommaLocale());
+        Calculator calculator(acpower::test::CommaLocale());
         calculator.SelectShadySide();
-        const QStringList office{"25", "2,8", "3", "2", "1000"};
         for (const EntryField each : acpower::AllEntryFields) {
             if (each != field) {
-                Enter(calculator, each, office.at(static_cast<int>(each)));
+                const std::u16string_view office = acpower::test::ExampleRoomTexts[static_cast<std::size_t>(each)];
+                Enter(calculator, each, QString::fromStdU16String(std::u16string(office)));
             }
         }
         Box box(calculator, field);
@@ -123,7 +125,7 @@ private slots:
 
     void emptyingRunsTheRuleOnceMore()
     {
-        Calculator calculator(acpower::CommaLocale());
+        Calculator calculator(acpower::test::CommaLocale());
         Box box(calculator, EntryField::Area);
         box.SetText(QStringLiteral("12"));
         box.SetText(QStringLiteral("12a"));
@@ -134,9 +136,9 @@ private slots:
 
     void emptyTextNeedsNoClearing()
     {
-        Calculator calculator(acpower::CommaLocale());
+        Calculator calculator(acpower::test::CommaLocale());
         const auto outcome = calculator.AcceptNumericEntry(EntryField::Area, u"");
-        QVERIFY(!outcome.clearBox);
+        QVERIFY(!outcome.ClearBox);
         QCOMPARE(calculator.State().Area, 0.0F);
     }
 
@@ -163,7 +165,7 @@ private slots:
         QFETCH(float, factor);
         QFETCH(QString, power);
 
-        Calculator calculator(acpower::CommaLocale());
+        Calculator calculator(acpower::test::CommaLocale());
         QCOMPARE(QString::fromStdU16String(std::u16string(calculator.SelectShadySide())),
                  QString::fromUtf8("теневую"));
         Enter(calculator, EntryField::Area, QStringLiteral("25"));
@@ -174,8 +176,8 @@ private slots:
         QString shown;
         for (const QString& pick : picks) {
             const auto texts = calculator.ApplyWindowSide(pick.toStdU16String());
-            QCOMPARE(QString::fromStdU16String(texts.volume), QStringLiteral("70"));
-            shown = QString::fromStdU16String(texts.power);
+            QCOMPARE(QString::fromStdU16String(texts.Volume), QStringLiteral("70"));
+            shown = QString::fromStdU16String(texts.Power);
         }
         QCOMPARE(calculator.State().WindowFactor, factor);
         QCOMPARE(shown, power);

@@ -1,6 +1,7 @@
-#include "runtime/number_format.h"
-#include "runtime/number_parse.h"
-#include "runtime/single_precision.h"
+#include "numbers/number_format.h"
+#include "numbers/number_parse.h"
+#include "numbers/single_precision.h"
+#include "tests/support/test_locales.h"
 
 #include <QtTest>
 
@@ -76,8 +77,8 @@ private slots:
         QFETCH(QString, comma);
         QFETCH(QString, point);
 
-        QCOMPARE(QString::fromStdU16String(acpower::DisplayText(value, acpower::CommaLocale())), comma);
-        QCOMPARE(QString::fromStdU16String(acpower::DisplayText(value, acpower::PointLocale())), point);
+        QCOMPARE(QString::fromStdU16String(acpower::DisplayText(value, acpower::test::CommaLocale())), comma);
+        QCOMPARE(QString::fromStdU16String(acpower::DisplayText(value, acpower::test::PointLocale())), point);
     }
 
     void usesTheLocaleMinusSign()
@@ -109,8 +110,8 @@ private slots:
         const std::u16string shown = acpower::DisplayText(value, empty);
         QCOMPARE(QString::fromStdU16String(shown), text);
         const acpower::ParsedNumber parsed = acpower::ParseNumber(shown, empty);
-        QVERIFY(parsed.status == acpower::ParseStatus::Ok);
-        QCOMPARE(parsed.value, readBack);
+        QVERIFY(parsed.Status == acpower::ParseStatus::Ok);
+        QCOMPARE(parsed.Value, readBack);
     }
 
     void narrowsToSingle_data()

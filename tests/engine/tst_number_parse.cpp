@@ -1,4 +1,5 @@
-#include "runtime/number_parse.h"
+#include "numbers/number_parse.h"
+#include "tests/support/test_locales.h"
 
 #include <QtTest>
 
@@ -12,31 +13,18 @@ Q_DECLARE_METATYPE(acpower::ParseStatus)
 
 namespace {
 
-// A comma-decimal locale that groups with points, where a point must stay a
-// stranger rather than become a second decimal separator.
-NumberLocale PointGroupingLocale()
-{
-    return NumberLocale{u",", u".", u"-"};
-}
-
-// A locale whose minus sign is the typographic one.
-NumberLocale TypographicMinusLocale()
-{
-    return NumberLocale{u",", u"\u00A0", u"\u2212"};
-}
-
 NumberLocale LocaleNamed(const QString& name)
 {
     if (name == QLatin1String("comma")) {
-        return acpower::CommaLocale();
+        return acpower::test::CommaLocale();
     }
     if (name == QLatin1String("point")) {
-        return acpower::PointLocale();
+        return acpower::test::PointLocale();
     }
     if (name == QLatin1String("point-groups")) {
-        return PointGroupingLocale();
+        return acpower::test::PointGroupingLocale();
     }
-    return TypographicMinusLocale();
+    return acpower::test::TypographicMinusLocale();
 }
 
 }  // namespace
@@ -114,10 +102,10 @@ private slots:
 
         const NumberLocale numberLocale = LocaleNamed(locale);
         const auto parsed = acpower::ParseNumber(text.toStdU16String(), numberLocale);
-        QCOMPARE(parsed.status, status);
+        QCOMPARE(parsed.Status, status);
         QCOMPARE(acpower::IsNumeric(text.toStdU16String(), numberLocale), status != ParseStatus::NotNumeric);
         if (status == ParseStatus::Ok) {
-            QCOMPARE(parsed.value, value);
+            QCOMPARE(parsed.Value, value);
         }
     }
 
@@ -145,10 +133,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(float, value);
 
-        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::CommaLocale());
-        QCOMPARE(parsed.status, ParseStatus::Ok);
-        QCOMPARE(parsed.value, value);
-        QCOMPARE(std::signbit(parsed.value), std::signbit(value));
+        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::test::CommaLocale());
+        QCOMPARE(parsed.Status, ParseStatus::Ok);
+        QCOMPARE(parsed.Value, value);
+        QCOMPARE(std::signbit(parsed.Value), std::signbit(value));
     }
 
     void refusesValuesBeyondSingle_data()
@@ -166,9 +154,9 @@ private slots:
     {
         QFETCH(QString, text);
 
-        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::CommaLocale());
-        QCOMPARE(parsed.status, ParseStatus::OutOfRange);
-        QCOMPARE(parsed.value, 0.0F);
+        const auto parsed = acpower::ParseNumber(text.toStdU16String(), acpower::test::CommaLocale());
+        QCOMPARE(parsed.Status, ParseStatus::OutOfRange);
+        QCOMPARE(parsed.Value, 0.0F);
     }
 };
 

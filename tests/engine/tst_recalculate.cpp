@@ -1,5 +1,7 @@
 #include "core/recalculate.h"
-#include "runtime/number_format.h"
+#include "numbers/number_format.h"
+#include "tests/support/example_room.h"
+#include "tests/support/test_locales.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -10,30 +12,12 @@
 #include <string>
 
 using acpower::CalculatorState;
+using acpower::test::CommaLocale;
+using acpower::test::ModelPower;
+using acpower::test::PointLocale;
+using acpower::test::Room;
 
 namespace {
-
-CalculatorState Room(float area, float height, float people, float computers, float appliances, float factor)
-{
-    CalculatorState state;
-    state.Area = area;
-    state.CeilingHeight = height;
-    state.PeopleCount = people;
-    state.ComputerCount = computers;
-    state.AppliancePower = appliances;
-    state.WindowFactor = factor;
-    return state;
-}
-
-// The same formula worked in long double, with the constants as the doubles
-// the program states them as, rounded to single once at the end.
-float ModelPower(const CalculatorState& s, float volume)
-{
-    const long double watts = static_cast<long double>(volume) * s.WindowFactor
-        + static_cast<long double>(s.PeopleCount) * 100.0L + static_cast<long double>(s.ComputerCount) * 300.0L
-        + static_cast<long double>(s.AppliancePower) * static_cast<long double>(0.3);
-    return static_cast<float>(watts * static_cast<long double>(0.001));
-}
 
 // Written independently of the program's formatter: Qt's fixed notation of
 // the value rounded half-even to tenths, without a trailing ",0".
@@ -112,26 +96,26 @@ private slots:
         QFETCH(QString, power);
 
         CalculatorState state = Room(area, height, people, computers, appliances, factor);
-        const auto texts = acpower::Recalculate(state, acpower::CommaLocale());
-        QCOMPARE(QString::fromStdU16String(texts.volume), volume);
-        QCOMPARE(QString::fromStdU16String(texts.power), power);
+        const auto texts = acpower::Recalculate(state, CommaLocale());
+        QCOMPARE(QString::fromStdU16String(texts.Volume), volume);
+        QCOMPARE(QString::fromStdU16String(texts.Power), power);
     }
 
     void pointLocaleWritesPoints()
     {
         CalculatorState state = Room(25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F);
-        const auto texts = acpower::Recalculate(state, acpower::PointLocale());
-        QCOMPARE(QString::fromStdU16String(texts.power), QStringLiteral("3.3"));
+        const auto texts = acpower::Recalculate(state, PointLocale());
+        QCOMPARE(QString::fromStdU16String(texts.Power), QStringLiteral("3.3"));
     }
 
     void onlyPowerFollowsTheFactor()
     {
         CalculatorState state = Room(25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F);
-        const auto shady = acpower::Recalculate(state, acpower::CommaLocale());
+        const auto shady = acpower::Recalculate(state, CommaLocale());
         state.WindowFactor = 40.0F;
-        const auto sunny = acpower::Recalculate(state, acpower::CommaLocale());
-        QCOMPARE(sunny.volume, shady.volume);
-        QVERIFY(sunny.power != shady.power);
+        const auto sunny = acpower::Recalculate(state, CommaLocale());
+        QCOMPARE(sunny.Volume, shady.Volume);
+        QVERIFY(sunny.Power != shady.Power);
         QCOMPARE(state.RoomVolume, 70.0F);
         QCOMPARE(state.CoolingPower, 4.0F);
     }
@@ -155,9 +139,9 @@ private slots:
         CalculatorState state = Room(area, height, 3.0F, 2.0F, 1000.0F, 30.0F);
         state.RoomVolume = 70.0F;
         state.CoolingPower = 3.3F;
-        const auto texts = acpower::Recalculate(state, acpower::CommaLocale());
-        QVERIFY(texts.volume.empty());
-        QVERIFY(texts.power.empty());
+        const auto texts = acpower::Recalculate(state, CommaLocale());
+        QVERIFY(texts.Volume.empty());
+        QVERIFY(texts.Power.empty());
         QCOMPARE(state.RoomVolume, 0.0F);
         QCOMPARE(state.CoolingPower, 0.0F);
     }
@@ -165,10 +149,10 @@ private slots:
     void largestVolumeStillShows()
     {
         CalculatorState state = Room(FLT_MAX, 1.0F, 0.0F, 0.0F, 0.0F, 40.0F);
-        const auto texts = acpower::Recalculate(state, acpower::CommaLocale());
-        QCOMPARE(QString::fromStdU16String(texts.volume), QStringLiteral("340282350000000000000000000000000000000"));
+        const auto texts = acpower::Recalculate(state, CommaLocale());
+        QCOMPARE(QString::fromStdU16String(texts.Volume), QStringLiteral("340282350000000000000000000000000000000"));
         QVERIFY(std::isfinite(state.CoolingPower));
-        QVERIFY(!texts.power.empty());
+        QVERIFY(!texts.Power.empty());
     }
 
     // Random rooms against the long-double model: the program's double sums
@@ -187,11 +171,11 @@ private slots:
                                          RandomValue(random, 0.0, wild ? 1e4 : 20.0, wild ? 1 : 0),
                                          RandomValue(random, wild ? -1e7 : 0.0, wild ? 1e7 : 10000.0, 1),
                                          (i % 2) == 0 ? 30.0F : 40.0F);
-            const auto texts = acpower::Recalculate(state, acpower::CommaLocale());
+            const auto texts = acpower::Recalculate(state, CommaLocale());
 
             const float volume = static_cast<float>(static_cast<long double>(state.CeilingHeight) * state.Area);
             QCOMPARE(state.RoomVolume, volume);
-            CompareDisplay(texts.volume, volume);
+            CompareDisplay(texts.Volume, volume);
 
             const float power = ModelPower(state, volume);
             const float step = std::nextafter(std::fabs(power), HUGE_VALF) - std::fabs(power);
@@ -200,9 +184,9 @@ private slots:
             if (state.CoolingPower == power) {
                 ++exact;
                 if (volume > 0.0F) {
-                    CompareDisplay(texts.power, power);
+                    CompareDisplay(texts.Power, power);
                 } else {
-                    QVERIFY(texts.power.empty());
+                    QVERIFY(texts.Power.empty());
                 }
             }
         }

@@ -21,8 +21,9 @@
 
 #include "core/calculator.h"
 #include "core/entry_rules.h"
-#include "runtime/number_locale.h"
-#include "runtime/number_parse.h"
+#include "numbers/number_locale.h"
+#include "numbers/number_parse.h"
+#include "tests/support/test_locales.h"
 
 #include <array>
 #include <cfloat>
@@ -69,15 +70,13 @@ NumberLocale LocaleFor(std::uint8_t selector)
 {
     switch (selector % 4) {
     case 0:
-        return acpower::PointLocale();
+        return acpower::test::PointLocale();
     case 1:
-        return acpower::CommaLocale();
+        return acpower::test::CommaLocale();
     case 2:
-        // Comma decimals with point groups: here a point must not be taken
-        // for a decimal separator.
-        return NumberLocale{u",", u".", u"-"};
+        return acpower::test::PointGroupingLocale();
     default:
-        return NumberLocale{u",", u"\u00A0", u"\u2212"};
+        return acpower::test::TypographicMinusLocale();
     }
 }
 
@@ -133,9 +132,9 @@ bool IsDigit(char16_t unit)
 void RequireWellFormed(const std::u16string& text, const NumberLocale& locale)
 {
     std::u16string_view rest(text);
-    const bool negative = rest.substr(0, locale.minusSign.size()) == locale.minusSign;
+    const bool negative = rest.substr(0, locale.MinusSign.size()) == locale.MinusSign;
     if (negative) {
-        rest.remove_prefix(locale.minusSign.size());
+        rest.remove_prefix(locale.MinusSign.size());
     }
     std::size_t wholeDigits = 0;
     while (wholeDigits < rest.size() && IsDigit(rest[wholeDigits])) {
@@ -145,7 +144,7 @@ void RequireWellFormed(const std::u16string& text, const NumberLocale& locale)
     Require(wholeDigits == 1 || rest[0] != u'0', "a result text has a leading zero", text);
     std::u16string_view fraction = rest.substr(wholeDigits);
     if (!fraction.empty()) {
-        const std::u16string_view separator = locale.decimalSeparator;
+        const std::u16string_view separator = locale.DecimalSeparator;
         Require(fraction.substr(0, separator.size()) == separator, "a result text has a foreign character", text);
         fraction.remove_prefix(separator.size());
         Require(fraction.size() == 1 && IsDigit(fraction[0]), "a result text needs exactly one decimal digit",
@@ -163,10 +162,10 @@ void RequireReadsBack(const std::u16string& text, float stored, const NumberLoca
 {
     RequireWellFormed(text, locale);
     const acpower::ParsedNumber parsed = ParseNumber(text, locale);
-    Require(parsed.status == ParseStatus::Ok, "a result text does not parse", text);
-    const double difference = std::fabs(static_cast<double>(parsed.value) - static_cast<double>(stored));
+    Require(parsed.Status == ParseStatus::Ok, "a result text does not parse", text);
+    const double difference = std::fabs(static_cast<double>(parsed.Value) - static_cast<double>(stored));
     if (std::fabs(stored) >= 8388608.0F) {
-        Require(parsed.value == stored, "a large result text does not read back exactly", text);
+        Require(parsed.Value == stored, "a large result text does not read back exactly", text);
     } else {
         // The text is within 0.05 of the stored value; reading it back
         // rounds once more, by at most half a unit in the last place.
@@ -196,15 +195,15 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     // single is the volume, whatever the order of the steps inside.
     const double product = static_cast<double>(state.CeilingHeight) * static_cast<double>(state.Area);
     if (std::fabs(product) >= kSingleOverflowsAt) {
-        Require(texts.volume.empty() && texts.power.empty(), "an overflowed volume was shown");
+        Require(texts.Volume.empty() && texts.Power.empty(), "an overflowed volume was shown");
         return;
     }
     // With the volume in range the power cannot overflow: every term is at
     // most 300 times the largest single, and a thousandth of it is taken.
-    Require(!texts.volume.empty(), "the volume text is empty although nothing overflowed");
+    Require(!texts.Volume.empty(), "the volume text is empty although nothing overflowed");
     const float volume = RoundToSingle(product);
     Require(state.RoomVolume == volume, "the stored volume is not the rounded product of height and area");
-    RequireReadsBack(texts.volume, state.RoomVolume, locale);
+    RequireReadsBack(texts.Volume, state.RoomVolume, locale);
 
     // The formula in long double: the engine's double sums left to right err
     // by a few units in the last place of the largest term, the model less.
@@ -226,10 +225,10 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
             "the stored power strays from the formula");
 
     if (!(state.RoomVolume > 0.0F)) {
-        Require(texts.power.empty(), "a power was shown for a room without a positive volume");
+        Require(texts.Power.empty(), "a power was shown for a room without a positive volume");
     } else {
-        Require(!texts.power.empty(), "no power was shown for a room with a positive volume");
-        RequireReadsBack(texts.power, state.CoolingPower, locale);
+        Require(!texts.Power.empty(), "no power was shown for a room with a positive volume");
+        RequireReadsBack(texts.Power, state.CoolingPower, locale);
     }
 }
 
@@ -248,24 +247,24 @@ public:
         const float factorBefore = calculator_.State().WindowFactor;
         const acpower::EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
         const acpower::ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
-        if (outcome.clearBox) {
-            Require(parsed.status != ParseStatus::Ok, "a number was refused", text);
+        if (outcome.ClearBox) {
+            Require(parsed.Status != ParseStatus::Ok, "a number was refused", text);
             // The window empties the box, and that change runs the rule again.
             text.clear();
             const acpower::EntryOutcome nested = calculator_.AcceptNumericEntry(field, text);
-            Require(!nested.clearBox, "an empty box asks to be emptied again");
-            Require(nested.results == outcome.results, "the nested pass shows other results");
+            Require(!nested.ClearBox, "an empty box asks to be emptied again");
+            Require(nested.Results == outcome.Results, "the nested pass shows other results");
         } else {
-            Require(parsed.status == ParseStatus::Ok || text.empty(), "a non-number was kept in its box", text);
+            Require(parsed.Status == ParseStatus::Ok || text.empty(), "a non-number was kept in its box", text);
         }
         boxes_[box] = text;
-        const ParseStatus status = text.empty() ? ParseStatus::NotNumeric : parsed.status;
-        const float expected = status == ParseStatus::Ok ? parsed.value : 0.0F;
+        const ParseStatus Status = text.empty() ? ParseStatus::NotNumeric : parsed.Status;
+        const float expected = status == ParseStatus::Ok ? parsed.Value : 0.0F;
         CalculatorState state = calculator_.State();
         Require(acpower::FieldOf(state, field) == expected, "the field does not hold its box's value", text);
         Require(state.WindowFactor == factorBefore, "typing changed the window factor");
         RequireBoxesMatch(state);
-        RequireResults(outcome.results, state, calculator_.Locale());
+        RequireResults(outcome.Results, state, calculator_.Locale());
     }
 
     void Append(std::size_t box, const std::u16string& typed)
@@ -310,7 +309,7 @@ private:
     {
         for (std::size_t box = 0; box < boxes_.size(); ++box) {
             const acpower::ParsedNumber parsed = ParseNumber(boxes_[box], calculator_.Locale());
-            const float expected = parsed.status == ParseStatus::Ok ? parsed.value : 0.0F;
+            const float expected = parsed.Status == ParseStatus::Ok ? parsed.Value : 0.0F;
             Require(acpower::FieldOf(state, acpower::AllEntryFields[box]) == expected,
                     "a field lost its box's value", boxes_[box]);
         }

@@ -2,7 +2,8 @@
 // pixel art, crisp at every size, and the icon file must not fall behind the
 // art it was made from.
 
-#include "resources/tools/icon_art.h"
+#include "tests/support/little_endian.h"
+#include "tools/icon_art.h"
 
 #include <QFile>
 #include <QImage>
@@ -33,12 +34,12 @@ QList<QImage> loadArtOrFail()
 
 std::uint32_t u32(const QByteArray& data, int offset)
 {
-    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(data.constData()) + offset);
+    return acpower::test::LittleEndianReader(data).u32(offset);
 }
 
 std::uint16_t u16(const QByteArray& data, int offset)
 {
-    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(data.constData()) + offset);
+    return acpower::test::LittleEndianReader(data).u16(offset);
 }
 
 struct IcoEntry {

@@ -4,6 +4,7 @@
 // too. A compiler that is not installed skips its rows.
 
 #include "app_info.h"
+#include "tests/support/little_endian.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <array>
 #include <optional>
@@ -46,50 +46,6 @@ struct VersionRecord {
     QList<quint32> translations;
 };
 
-// Little-endian reads that refuse to run past the end instead of crashing on
-// a malformed file.
-class Reader {
-public:
-    explicit Reader(const QByteArray& data) : data_(data) {}
-
-    bool has(int offset, int length) const
-    {
-        return offset >= 0 && length >= 0 && offset + length <= data_.size();
-    }
-    quint16 u16(int offset) const
-    {
-        return has(offset, 2) ? qFromLittleEndian<quint16>(at(offset)) : 0;
-    }
-    quint32 u32(int offset) const
-    {
-        return has(offset, 4) ? qFromLittleEndian<quint32>(at(offset)) : 0;
-    }
-    // A UTF-16 string up to its terminating zero; *next is just past the zero.
-    QString utf16z(int offset, int limit, int* next) const
-    {
-        QString text;
-        int p = offset;
-        while (p + 2 <= limit && has(p, 2)) {
-            const quint16 unit = u16(p);
-            p += 2;
-            if (unit == 0) {
-                *next = p;
-                return text;
-            }
-            text.append(QChar(unit));
-        }
-        *next = -1;
-        return text;
-    }
-
-private:
-    const uchar* at(int offset) const
-    {
-        return reinterpret_cast<const uchar*>(data_.constData()) + offset;
-    }
-    const QByteArray& data_;
-};
-
 int align4(int offset)
 {
     return (offset + 3) & ~3;
@@ -99,7 +55,7 @@ int align4(int offset)
 // then the data, both padded to four bytes.
 QList<Resource> readRes(const QByteArray& file, QString* error)
 {
-    const Reader r(file);
+    const acpower::test::LittleEndianReader r(file);
     QList<Resource> resources;
     int pos = 0;
     while (pos + 8 <= file.size()) {
@@ -150,7 +106,7 @@ struct Block {
 // children, each piece aligned to four bytes from the start of the record.
 std::optional<Block> readBlock(const QByteArray& data, int start, QString* error)
 {
-    const Reader r(data);
+    const acpower::test::LittleEndianReader r(data);
     const quint16 length = r.u16(start);
     const quint16 valueLength = r.u16(start + 2);
     if (length < 6 || !r.has(start, length)) {
@@ -476,7 +432,7 @@ void TestVersionResource::iconGroup()
     QVERIFY2(group, "no icon group");
     QCOMPARE(group->id, 1);
 
-    const Reader r(group->data);
+    const acpower::test::LittleEndianReader r(group->data);
     QCOMPARE(r.u16(2), quint16(1));
     const int count = r.u16(4);
     QVERIFY(r.has(6, 14 * count));

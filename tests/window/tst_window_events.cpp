@@ -345,7 +345,7 @@ void WindowEventsTest::links()
     }
     QList<QUrl> expected;
     for (int i = 0; i < pagesOpened; ++i) {
-        expected.append(QUrl(QString::fromLatin1(acpower::CompanyPageAddress)));
+        expected.append(CompanyPageUrl());
     }
     QCOMPARE(browser_.opened, expected);
     QVERIFY(window->isVisible());
@@ -369,7 +369,7 @@ void WindowEventsTest::closeOpensThePageAndEndsTheProgram()
 
     QCOMPARE(status, 0);
     QVERIFY(!window->isVisible());
-    QCOMPARE(browser_.opened, QList<QUrl>{QUrl(QString::fromLatin1(acpower::CompanyPageAddress))});
+    QCOMPARE(browser_.opened, QList<QUrl>{CompanyPageUrl()});
 }
 
 QTEST_MAIN(WindowEventsTest)

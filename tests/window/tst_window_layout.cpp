@@ -1,4 +1,5 @@
-#include "window/art.h"
+#include "resources/program_art.h"
+#include "form/form1.h"
 #include "window/fonts.h"
 #include "window/main_window.h"
 #include "window/selector_box.h"
@@ -19,17 +20,65 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace {
 
-// The layout is drawn in twips; 15 of them make one pixel at 96 dots per inch.
-QRect FromTwips(int left, int top, int width, int height)
+namespace form = acpower::form;
+
+QString Latin1(std::string_view text)
 {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
-const QColor DarkBlue(0, 0, 192);
-const QColor Red(255, 0, 0);
-const QColor LightGrey(224, 224, 224);
+// The form is drawn in twips; the Qt window is laid out at 96 dots per inch.
+QRect PixelsOf(const form::Twips& rect)
+{
+    return QRect(form::TwipsToPixels(rect.Left, 96), form::TwipsToPixels(rect.Top, 96),
+                 form::TwipsToPixels(rect.Width, 96), form::TwipsToPixels(rect.Height, 96));
+}
+
+QColor ColourOf(const std::optional<form::Rgb>& colour)
+{
+    return colour ? QColor(colour->Red, colour->Green, colour->Blue) : QColor();
+}
+
+const char* QtClassOf(form::ControlKind kind)
+{
+    switch (kind) {
+    case form::ControlKind::Caption:
+        return "QLabel";
+    case form::ControlKind::EntryBox:
+    case form::ControlKind::ResultBox:
+        return "QLineEdit";
+    case form::ControlKind::Selector:
+        break;
+    }
+    return "QComboBox";
+}
+
+// One row per control of the form, named after it.
+void AddRowPerControl(bool (*wanted)(const form::Control&))
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < form::Form1Controls.size(); ++i) {
+        if (wanted(form::Form1Controls[i])) {
+            QTest::newRow(std::string(form::Form1Controls[i].Name).c_str()) << static_cast<int>(i);
+        }
+    }
+}
+
+bool AnyControl(const form::Control& /*control*/)
+{
+    return true;
+}
+
+bool IsCaption(const form::Control& control)
+{
+    return control.Kind == form::ControlKind::Caption;
+}
 
 QSet<QRgb> OpaqueColours(const QImage& image)
 {
@@ -46,14 +95,6 @@ QSet<QRgb> OpaqueColours(const QImage& image)
     return colours;
 }
 
-QString ShownText(const QWidget* control)
-{
-    if (const auto* selector = qobject_cast<const QComboBox*>(control)) {
-        return selector->currentText();
-    }
-    return control->property("text").toString();
-}
-
 }  // namespace
 
 class WindowLayoutTest : public QObject {
@@ -63,8 +104,6 @@ private slots:
     void window();
     void controls_data();
     void controls();
-    void boxes_data();
-    void boxes();
     void tabOrder_data();
     void tabOrder();
     void captionsShowWhole_data();
@@ -73,8 +112,6 @@ private slots:
     void selectorEntriesShowWhole();
     void accessibleNames_data();
     void accessibleNames();
-    void linkCursor_data();
-    void linkCursor();
     void iconImages_data();
     void iconImages();
 };
@@ -82,13 +119,21 @@ private slots:
 void WindowLayoutTest::window()
 {
     const acpower::MainWindow window;
-    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Предварительный расчет требуемой мощности кондиционера"));
+    QCOMPARE(window.objectName(), Latin1(form::Form1.Name));
+    QCOMPARE(window.windowTitle(), QString::fromStdU16String(std::u16string(form::Form1.Title)));
+    QCOMPARE(window.size(), QSize(form::TwipsToPixels(form::Form1.ClientWidth, 96),
+                                  form::TwipsToPixels(form::Form1.ClientHeight, 96)));
     QCOMPARE(window.size(), QSize(577, 222));
     QCOMPARE(window.minimumSize(), window.size());
     QCOMPARE(window.maximumSize(), window.size());
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(window.font().family(), Latin1(form::Form1.DefaultFont.Face));
+    QCOMPARE(window.font().pointSizeF(), form::Form1.DefaultFont.CentiPoints / 100.0);
+
+    // Every child is a control of the form; none is missing or extra.
+    QCOMPARE(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
+             static_cast<int>(form::Form1Controls.size()));
 
     const auto* selector = ControlNamed<QComboBox>(window, QStringLiteral("Combo1"));
     QVERIFY(selector != nullptr);
@@ -100,97 +145,69 @@ void WindowLayoutTest::window()
 
 void WindowLayoutTest::controls_data()
 {
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QColor>("textColour");  // invalid: the platform's default
-    QTest::addColumn<QColor>("background");  // invalid: the platform's default
-    QTest::addColumn<qreal>("pointSize");    // 0: the window's own font
-    QTest::addColumn<bool>("bold");
-
-    const QColor standard;
-    // clang-format off
-    QTest::newRow("Label57") << QByteArray("QLabel") << FromTwips(0, 60, 855, 195) << "Компания" << standard << standard << 0.0 << false;
-    QTest::newRow("Label55") << QByteArray("QLabel") << FromTwips(840, 60, 615, 195) << "ОРНИК" << DarkBlue << standard << 0.0 << false;
-    QTest::newRow("Label56") << QByteArray("QLabel") << FromTwips(1440, 60, 555, 195) << "ВЕЙМ" << Red << standard << 0.0 << false;
-    QTest::newRow("Label2") << QByteArray("QLabel") << FromTwips(1680, 480, 1335, 255) << "Площадь, кв. м" << standard << standard << 0.0 << false;
-    QTest::newRow("Text1") << QByteArray("QLineEdit") << FromTwips(3120, 480, 675, 285) << "" << standard << standard << 0.0 << false;
-    QTest::newRow("Label3") << QByteArray("QLabel") << FromTwips(1440, 900, 1515, 255) << "Высота потолка, м" << standard << standard << 0.0 << false;
-    QTest::newRow("Text2") << QByteArray("QLineEdit") << FromTwips(3120, 900, 675, 285) << "" << standard << standard << 0.0 << false;
-    QTest::newRow("Label4") << QByteArray("QLabel") << FromTwips(1740, 1320, 1275, 255) << "Кол-во человек" << standard << standard << 0.0 << false;
-    QTest::newRow("Text3") << QByteArray("QLineEdit") << FromTwips(3120, 1320, 675, 285) << "" << standard << standard << 0.0 << false;
-    QTest::newRow("Label8") << QByteArray("QLabel") << FromTwips(4800, 1500, 2055, 255) << "Объем помещения, куб. м" << DarkBlue << standard << 0.0 << false;
-    QTest::newRow("Text6") << QByteArray("QLineEdit") << FromTwips(7020, 1500, 975, 285) << "" << standard << LightGrey << 0.0 << false;
-    QTest::newRow("Label5") << QByteArray("QLabel") << FromTwips(1320, 1740, 1635, 255) << "Кол-во компьютеров" << standard << standard << 0.0 << false;
-    QTest::newRow("Text4") << QByteArray("QLineEdit") << FromTwips(3120, 1740, 675, 285) << "" << standard << standard << 0.0 << false;
-    QTest::newRow("Label9") << QByteArray("QLabel") << FromTwips(4860, 1920, 1935, 495) << "Мощность кондиционера, кВт" << Red << standard << 9.75 << false;
-    QTest::newRow("Text7") << QByteArray("QLineEdit") << FromTwips(7020, 2040, 975, 300) << "" << standard << LightGrey << 9.75 << true;
-    QTest::newRow("Label10") << QByteArray("QLabel") << FromTwips(840, 2160, 2175, 255) << "Мощность эл. приборов, Вт" << standard << standard << 0.0 << false;
-    QTest::newRow("Text5") << QByteArray("QLineEdit") << FromTwips(3120, 2160, 675, 285) << "" << standard << standard << 0.0 << false;
-    QTest::newRow("Combo1") << QByteArray("QComboBox") << FromTwips(2640, 2640, 1215, 315) << "теневую" << standard << standard << 0.0 << false;
-    QTest::newRow("Label6") << QByteArray("QLabel") << FromTwips(1260, 2700, 1335, 255) << "Окна выходят на" << standard << standard << 0.0 << false;
-    QTest::newRow("Label7") << QByteArray("QLabel") << FromTwips(3900, 2700, 855, 195) << "сторону" << standard << standard << 0.0 << false;
-    // clang-format on
+    AddRowPerControl(AnyControl);
 }
 
+// The running window, built from the Designer form, against the form table:
+// a coordinate, caption, colour or face that differs in either fails here.
 void WindowLayoutTest::controls()
 {
-    QFETCH(QByteArray, kind);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
-    QFETCH(QColor, textColour);
-    QFETCH(QColor, background);
-    QFETCH(qreal, pointSize);
-    QFETCH(bool, bold);
+    QFETCH(int, row);
+    const form::Control& expected = form::Form1Controls.at(static_cast<std::size_t>(row));
 
     const acpower::MainWindow window;
-    const QWidget* control = ControlNamed(window, QString::fromLatin1(QTest::currentDataTag()));
+    const QWidget* control = ControlNamed(window, Latin1(expected.Name));
     QVERIFY(control != nullptr);
-    QVERIFY(control->inherits(kind.constData()));
-    QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(ShownText(control), text);
+    QVERIFY(control->inherits(QtClassOf(expected.Kind)));
+    QCOMPARE(control->geometry(), PixelsOf(expected.Rect));
+    if (const auto* caption = qobject_cast<const QLabel*>(control)) {
+        QCOMPARE(caption->text(), QString::fromStdU16String(std::u16string(expected.Caption)));
+        const Qt::Alignment side = expected.Align == form::TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
+        QCOMPARE(caption->alignment() & Qt::AlignHorizontal_Mask, side);
+        QCOMPARE(caption->wordWrap(), expected.WordWrap);
+        QCOMPARE(caption->focusPolicy(), Qt::NoFocus);
+    }
+    if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(box->isReadOnly(), expected.Kind == form::ControlKind::ResultBox);
+        // Result boxes too take the keyboard focus, so their text can be copied.
+        QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+    }
 
     const QPalette standard = QApplication::palette(control);
     const QPalette::ColorRole foreground = control->foregroundRole();
     const QPalette::ColorRole backdrop = control->backgroundRole();
+    const QColor textColour = ColourOf(expected.TextColour);
+    const QColor background = ColourOf(expected.Background);
     QCOMPARE(control->palette().color(foreground), textColour.isValid() ? textColour : standard.color(foreground));
     QCOMPARE(control->palette().color(backdrop), background.isValid() ? background : standard.color(backdrop));
 
-    if (pointSize == 0.0) {
+    if (!expected.OwnFont) {
         QCOMPARE(control->font(), window.font());
     } else {
-        QCOMPARE(control->font().family(), QString::fromLatin1(acpower::NamedFace));
-        QCOMPARE(control->font().pointSizeF(), pointSize);
-        QCOMPARE(control->font().bold(), bold);
+        QCOMPARE(control->font().family(), Latin1(expected.OwnFont->Face));
+        QCOMPARE(control->font().pointSizeF(), expected.OwnFont->CentiPoints / 100.0);
+        QCOMPARE(control->font().bold(), expected.OwnFont->Bold);
         QVERIFY(!control->font().italic());
         QVERIFY(!control->font().underline());
         QVERIFY(!control->font().strikeOut());
     }
-}
 
-void WindowLayoutTest::boxes_data()
-{
-    QTest::addColumn<bool>("readOnly");
-
-    QTest::newRow("Text1") << false;
-    QTest::newRow("Text2") << false;
-    QTest::newRow("Text3") << false;
-    QTest::newRow("Text4") << false;
-    QTest::newRow("Text5") << false;
-    QTest::newRow("Text6") << true;
-    QTest::newRow("Text7") << true;
-}
-
-void WindowLayoutTest::boxes()
-{
-    QFETCH(bool, readOnly);
-
-    const acpower::MainWindow window;
-    const auto* box = ControlNamed<QLineEdit>(window, QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(box != nullptr);
-    QCOMPARE(box->isReadOnly(), readOnly);
-    // Result boxes too take the keyboard focus, so their text can be copied.
-    QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+    if (!expected.Link) {
+        QVERIFY(control->cursor().shape() != Qt::BitmapCursor);
+    } else {
+        const QCursor cursor = control->cursor();
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+        const QImage hand = cursor.pixmap().toImage();
+        QCOMPARE(hand.size(), QSize(32, 32));
+        QCOMPARE(qAlpha(hand.pixel(cursor.hotSpot())), 255);
+        QCOMPARE(qAlpha(hand.pixel(0, 0)), 0);
+        const QSet<QRgb> colours = OpaqueColours(hand);
+        QVERIFY(colours.size() <= 16);
+        QVERIFY(colours.contains(qRgb(255, 255, 255)));
+        QVERIFY(colours.contains(qRgb(0, 0, 255)));
+    }
 }
 
 void WindowLayoutTest::tabOrder_data()
@@ -198,14 +215,11 @@ void WindowLayoutTest::tabOrder_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
 
-    QTest::newRow("Text1") << "Text1" << "Text2";
-    QTest::newRow("Text2") << "Text2" << "Text3";
-    QTest::newRow("Text3") << "Text3" << "Text4";
-    QTest::newRow("Text4") << "Text4" << "Text5";
-    QTest::newRow("Text5 goes to the selector, not a caption") << "Text5" << "Combo1";
-    QTest::newRow("Combo1") << "Combo1" << "Text6";
-    QTest::newRow("Text6") << "Text6" << "Text7";
-    QTest::newRow("Text7 wraps round") << "Text7" << "Text1";
+    const auto order = form::TabOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const form::Control* next = order[(i + 1) % order.size()];
+        QTest::newRow(std::string(order[i]->Name).c_str()) << Latin1(order[i]->Name) << Latin1(next->Name);
+    }
 }
 
 void WindowLayoutTest::tabOrder()
@@ -229,28 +243,16 @@ void WindowLayoutTest::tabOrder()
 
 void WindowLayoutTest::captionsShowWhole_data()
 {
-    QTest::addColumn<int>("lines");
-
-    QTest::newRow("Label57") << 1;
-    QTest::newRow("Label55") << 1;
-    QTest::newRow("Label56") << 1;
-    QTest::newRow("Label2") << 1;
-    QTest::newRow("Label3") << 1;
-    QTest::newRow("Label4") << 1;
-    QTest::newRow("Label5") << 1;
-    QTest::newRow("Label6") << 1;
-    QTest::newRow("Label7") << 1;
-    QTest::newRow("Label8") << 1;
-    QTest::newRow("Label9") << 2;
-    QTest::newRow("Label10") << 1;
+    AddRowPerControl(IsCaption);
 }
 
 void WindowLayoutTest::captionsShowWhole()
 {
-    QFETCH(int, lines);
+    QFETCH(int, row);
+    const form::Control& expected = form::Form1Controls.at(static_cast<std::size_t>(row));
 
     const acpower::MainWindow window;
-    const auto* caption = ControlNamed<QLabel>(window, QString::fromLatin1(QTest::currentDataTag()));
+    const auto* caption = ControlNamed<QLabel>(window, Latin1(expected.Name));
     QVERIFY(caption != nullptr);
     // Measured with the face that this system really draws, fallbacks included.
     const QFontMetrics metrics(caption->font());
@@ -264,7 +266,8 @@ void WindowLayoutTest::captionsShowWhole()
                             .arg(needed.height())
                             .arg(box.width())
                             .arg(box.height())));
-    QCOMPARE(needed.height() / metrics.height(), lines);
+    // The one wrapping caption takes two lines, as its box is drawn for.
+    QCOMPARE(needed.height() / metrics.height(), expected.WordWrap ? 2 : 1);
 }
 
 void WindowLayoutTest::selectorEntriesShowWhole_data()
@@ -300,74 +303,33 @@ void WindowLayoutTest::selectorEntriesShowWhole()
 
 void WindowLayoutTest::accessibleNames_data()
 {
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("Text1") << "Площадь, кв. м";
-    QTest::newRow("Text2") << "Высота потолка, м";
-    QTest::newRow("Text3") << "Кол-во человек";
-    QTest::newRow("Text4") << "Кол-во компьютеров";
-    QTest::newRow("Text5") << "Мощность эл. приборов, Вт";
-    QTest::newRow("Text6") << "Объем помещения, куб. м";
-    QTest::newRow("Text7") << "Мощность кондиционера, кВт";
-    QTest::newRow("Combo1") << "Окна выходят на";
+    AddRowPerControl([](const form::Control& control) { return !control.LabelFor.empty(); });
 }
 
 void WindowLayoutTest::accessibleNames()
 {
-    QFETCH(QString, caption);
+    QFETCH(int, row);
+    const form::Control& caption = form::Form1Controls.at(static_cast<std::size_t>(row));
 
     const acpower::MainWindow window;
-    QWidget* control = ControlNamed(window, QString::fromLatin1(QTest::currentDataTag()));
+    QWidget* control = ControlNamed(window, Latin1(caption.LabelFor));
     QVERIFY(control != nullptr);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QVERIFY(accessible != nullptr);
 
     // Every platform's bridge offers the labelling caption as a relation.
+    const QString name = QString::fromStdU16String(std::u16string(caption.Caption));
     QStringList labels;
     for (const auto& relation : accessible->relations(QAccessible::Label)) {
         labels.append(relation.first->text(QAccessible::Name));
     }
-    QCOMPARE(labels, QStringList{caption});
+    QCOMPARE(labels, QStringList{name});
 
     // A selector's name is its shown entry on Linux, so the name is checked
     // on the boxes only.
     if (qobject_cast<QLineEdit*>(control) != nullptr) {
-        QCOMPARE(accessible->text(QAccessible::Name), caption);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
     }
-}
-
-void WindowLayoutTest::linkCursor_data()
-{
-    QTest::addColumn<bool>("link");
-
-    QTest::newRow("Label55") << true;
-    QTest::newRow("Label56") << true;
-    QTest::newRow("Label57") << false;
-}
-
-void WindowLayoutTest::linkCursor()
-{
-    QFETCH(bool, link);
-
-    const acpower::MainWindow window;
-    const QWidget* caption = ControlNamed(window, QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(caption != nullptr);
-    if (!link) {
-        QVERIFY(!caption->testAttribute(Qt::WA_SetCursor));
-        return;
-    }
-
-    const QCursor cursor = caption->cursor();
-    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-    QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
-    const QImage hand = cursor.pixmap().toImage();
-    QCOMPARE(hand.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(hand.pixel(cursor.hotSpot())), 255);
-    QCOMPARE(qAlpha(hand.pixel(0, 0)), 0);
-    const QSet<QRgb> colours = OpaqueColours(hand);
-    QVERIFY(colours.size() <= 16);
-    QVERIFY(colours.contains(qRgb(255, 255, 255)));
-    QVERIFY(colours.contains(qRgb(0, 0, 255)));
 }
 
 void WindowLayoutTest::iconImages_data()

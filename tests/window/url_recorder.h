@@ -1,6 +1,9 @@
 #pragma once
 
+#include "link/company_page.h"
+
 #include <QList>
+#include <QString>
 #include <QObject>
 #include <QUrl>
 
@@ -18,3 +21,9 @@ public slots:
         opened.append(url);
     }
 };
+
+// The address the brand links and the close hand to the browser.
+inline QUrl CompanyPageUrl()
+{
+    return QUrl(QString::fromStdU16String(std::u16string(acpower::CompanyPageAddress)));
+}

@@ -9,9 +9,9 @@ namespace acpower {
 // them from the system once and passes them down; nothing in the engine asks
 // the system for its locale, so tests can pin any locale they like.
 struct NumberLocale {
-    std::u16string decimalSeparator;
-    std::u16string groupSeparator;
-    std::u16string minusSign;
+    std::u16string DecimalSeparator;
+    std::u16string GroupSeparator;
+    std::u16string MinusSign;
 };
 
 // The separator and sign that number texts use. A locale that leaves either
@@ -19,11 +19,5 @@ struct NumberLocale {
 // the program shows it can always read back.
 std::u16string_view DecimalSeparatorOf(const NumberLocale& locale);
 std::u16string_view MinusSignOf(const NumberLocale& locale);
-
-// A point for decimals and a comma for groups, as in the C locale.
-NumberLocale PointLocale();
-
-// A comma for decimals and a no-break space for groups, as in the Russian locale.
-NumberLocale CommaLocale();
 
 }  // namespace acpower

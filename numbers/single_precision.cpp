@@ -1,4 +1,4 @@
-#include "runtime/single_precision.h"
+#include "numbers/single_precision.h"
 
 #include <cfloat>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Linux theme icons, scripts/regenerate-icon.sh for the committed Windows
 // icon file.
 
-#include "resources/tools/icon_art.h"
+#include "tools/icon_art.h"
 
 #include <QBuffer>
 #include <QSaveFile>

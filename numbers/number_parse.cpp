@@ -1,6 +1,6 @@
-#include "runtime/number_parse.h"
+#include "numbers/number_parse.h"
 
-#include "runtime/decimal_to_single.h"
+#include "numbers/decimal_to_single.h"
 
 #include <string>
 
@@ -14,7 +14,7 @@ bool StartsWith(std::u16string_view text, std::size_t at, std::u16string_view pr
 
 bool PointAlsoSeparatesDecimals(const NumberLocale& locale)
 {
-    return locale.decimalSeparator == u"," && locale.groupSeparator != u".";
+    return locale.DecimalSeparator == u"," && locale.GroupSeparator != u".";
 }
 
 // The text rewritten as "[-]digits[.digits]" for the converter, or empty when
@@ -29,10 +29,10 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
     text = text.substr(0, end);
 
     std::string ascii;
-    const std::u16string_view minusSign = MinusSignOf(locale);
-    if (StartsWith(text, begin, minusSign)) {
+    const std::u16string_view MinusSign = MinusSignOf(locale);
+    if (StartsWith(text, begin, MinusSign)) {
         ascii.push_back('-');
-        begin += minusSign.size();
+        begin += MinusSign.size();
     } else if (text[begin] == u'-') {
         ascii.push_back('-');
         ++begin;
@@ -97,7 +97,7 @@ ParsedNumber ParseNumber(std::u16string_view text, const NumberLocale& locale)
 
 bool IsNumeric(std::u16string_view text, const NumberLocale& locale)
 {
-    return ParseNumber(text, locale).status != ParseStatus::NotNumeric;
+    return ParseNumber(text, locale).Status != ParseStatus::NotNumeric;
 }
 
 }  // namespace acpower

@@ -1,4 +1,4 @@
-#include "runtime/number_format.h"
+#include "numbers/number_format.h"
 
 #include <charconv>
 #include <cmath>

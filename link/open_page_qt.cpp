@@ -8,7 +8,7 @@ namespace acpower {
 
 void OpenCompanyPage()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(CompanyPageAddress)));
+    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(std::u16string(CompanyPageAddress))));
 }
 
 }  // namespace acpower

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <string_view>
 
@@ -13,8 +13,8 @@ enum class ParseStatus {
 };
 
 struct ParsedNumber {
-    ParseStatus status = ParseStatus::NotNumeric;
-    float value = 0.0F;
+    ParseStatus Status = ParseStatus::NotNumeric;
+    float Value = 0.0F;
 };
 
 // Reads a whole text as one decimal number: optional spaces, an optional sign

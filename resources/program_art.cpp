@@ -1,4 +1,4 @@
-#include "window/art.h"
+#include "resources/program_art.h"
 
 #include <QPixmap>
 #include <QString>

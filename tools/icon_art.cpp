@@ -1,4 +1,4 @@
-#include "resources/tools/icon_art.h"
+#include "tools/icon_art.h"
 
 #include <QBuffer>
 #include <QImageReader>

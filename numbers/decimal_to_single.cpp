@@ -1,4 +1,4 @@
-#include "runtime/decimal_to_single.h"
+#include "numbers/decimal_to_single.h"
 
 #include <cmath>
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "numbers/number_locale.h"
+
+namespace acpower::test {
+
+// A point for decimals and a comma for groups, as in the C locale.
+inline NumberLocale PointLocale()
+{
+    return NumberLocale{u".", u",", u"-"};
+}
+
+// A comma for decimals and a no-break space for groups, as in the Russian locale.
+inline NumberLocale CommaLocale()
+{
+    return NumberLocale{u",", u"\u00A0", u"-"};
+}
+
+// Comma decimals with point groups: here a point must not be taken for a
+// decimal separator.
+inline NumberLocale PointGroupingLocale()
+{
+    return NumberLocale{u",", u".", u"-"};
+}
+
+// Comma decimals and the typographic minus sign U+2212.
+inline NumberLocale TypographicMinusLocale()
+{
+    return NumberLocale{u",", u"\u00A0", u"\u2212"};
+}
+
+}  // namespace acpower::test
