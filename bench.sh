@@ -11,7 +11,8 @@ runs=${1:-41}
 
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" "${ACPOWER_BENCH_PACKAGES[@]}"
 build="$ACPOWER_ROOT/build/bench"
-acpower_build "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DACPOWER_BENCHMARKS=ON
+cmake --preset bench >/dev/null
+cmake --build --preset bench
 
 echo "== Machine =="
 lscpu | grep -E '^(Model name|CPU\(s\)|Thread\(s\) per core|CPU max MHz):' || true

@@ -5,5 +5,6 @@ ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$ACPOWER_ROOT/scripts/setup.sh"
 
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
-acpower_build "$ACPOWER_ROOT/build/run" -DBUILD_TESTING=OFF
+cmake --preset run >/dev/null
+cmake --build --preset run
 exec "$ACPOWER_ROOT/build/run/window/acpower" "$@"

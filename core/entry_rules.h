@@ -19,11 +19,8 @@ enum class EntryField {
 };
 
 inline constexpr std::array<EntryField, 5> AllEntryFields{
-    EntryField::Area,
-    EntryField::CeilingHeight,
-    EntryField::PeopleCount,
-    EntryField::ComputerCount,
-    EntryField::AppliancePower,
+    EntryField::Area,          EntryField::CeilingHeight,  EntryField::PeopleCount,
+    EntryField::ComputerCount, EntryField::AppliancePower,
 };
 
 float& FieldOf(CalculatorState& state, EntryField field);

@@ -63,15 +63,15 @@ struct Control {
     std::optional<Rgb> Background;  // none: the platform's default
     std::optional<Font> OwnFont;    // none: the window's font
     bool WordWrap;
-    bool Link;                 // opens the company page on a click, under the link cursor
-    std::string_view LabelFor; // the box a caption names, for screen readers
+    bool Link;                  // opens the company page on a click, under the link cursor
+    std::string_view LabelFor;  // the box a caption names, for screen readers
 };
 
 struct Window {
     std::string_view Name;
     std::u16string_view Title;
-    int ClientWidth;  // twips
-    int ClientHeight; // twips
+    int ClientWidth;   // twips
+    int ClientHeight;  // twips
     Font DefaultFont;
 };
 

@@ -95,9 +95,4 @@ ParsedNumber ParseNumber(std::u16string_view text, const NumberLocale& locale)
     return ParsedNumber{ParseStatus::Ok, value};
 }
 
-bool IsNumeric(std::u16string_view text, const NumberLocale& locale)
-{
-    return ParseNumber(text, locale).Status != ParseStatus::NotNumeric;
-}
-
 }  // namespace acpower

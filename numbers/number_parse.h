@@ -26,8 +26,4 @@ struct ParsedNumber {
 // value too small for single precision becomes zero.
 ParsedNumber ParseNumber(std::u16string_view text, const NumberLocale& locale);
 
-// True when ParseNumber accepts the text's form, whatever its magnitude; the
-// test and the conversion share one parser so they never disagree.
-bool IsNumeric(std::u16string_view text, const NumberLocale& locale);
-
 }  // namespace acpower

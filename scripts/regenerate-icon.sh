@@ -4,16 +4,15 @@
 # the icon file as it is and needs no tool of its own (tst_icon_art fails
 # while the file lags behind the art).
 #
-#   scripts/regenerate-icon.sh [build-dir]     (default: build/icons)
+#   scripts/regenerate-icon.sh       (builds the tool in build/run)
 set -euo pipefail
 ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ACPOWER_ROOT/scripts/setup.sh"
 
-build_dir=${1:-$ACPOWER_ROOT/build/icons}
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
-acpower_configure "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build "$build_dir" --target acpower_icon_tool
-"$build_dir/resources/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
+cmake --preset run >/dev/null
+cmake --build --preset run --target acpower_icon_tool
+"$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
     "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \
     "$ACPOWER_ROOT/resources/art/acpower-32.xpm"
 echo "Wrote resources/windows/acpower.ico"

@@ -66,29 +66,6 @@ acpower_install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures one tree. Extra arguments go to cmake; configuring every time
-# keeps a tree in step with the options a script passes today, and costs next
-# to nothing when nothing changed.
-acpower_configure() {
-    local build_dir=$1
-    shift
-    cmake -S "$ACPOWER_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-}
-
-# Configures and builds one tree; arguments as for acpower_configure.
-acpower_build() {
-    acpower_configure "$@"
-    cmake --build "$1"
-}
-
-# The clang tree shared by test.sh and fuzz.sh: every target under
-# AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzzer and the
-# benchmarks. Also sets the sanitizers' run-time options for what runs next.
-ACPOWER_SANITIZE_DIR="$ACPOWER_ROOT/build/sanitize"
-acpower_build_sanitized() {
-    acpower_build "$ACPOWER_SANITIZE_DIR" -DCMAKE_CXX_COMPILER=clang++-14 \
-        -DACPOWER_SANITIZE=ON -DACPOWER_FUZZ=ON -DACPOWER_BENCHMARKS=ON
-    export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1
-    export UBSAN_OPTIONS=print_stacktrace=1
-    export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
-}
+# Every build tree is a preset of CMakePresets.json; the scripts run them from
+# the source folder, where CMake looks for that file.
+cd "$ACPOWER_ROOT"

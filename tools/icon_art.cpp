@@ -106,8 +106,7 @@ QList<QImage> loadArt(const QStringList& paths, QString* error)
 QImage renderIcon(const QList<QImage>& art, int size)
 {
     QList<QImage> bySize = art;
-    std::sort(bySize.begin(), bySize.end(),
-              [](const QImage& a, const QImage& b) { return a.width() > b.width(); });
+    std::sort(bySize.begin(), bySize.end(), [](const QImage& a, const QImage& b) { return a.width() > b.width(); });
     if (bySize.isEmpty() || size <= 0) {
         return {};
     }

@@ -1,10 +1,10 @@
 #include "window/main_window.h"
 
-#include "link/company_page.h"
-#include "ui_form1.h"
-#include "resources/program_art.h"
 #include "form/bindings.h"
 #include "form/form1.h"
+#include "link/company_page.h"
+#include "resources/program_art.h"
+#include "ui_form1.h"
 #include "window/fonts.h"
 #include "window/link_label.h"
 #include "window/qt_number_locale.h"

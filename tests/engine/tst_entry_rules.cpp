@@ -36,10 +36,22 @@ public:
         power_ = QString::fromStdU16String(outcome.Results.Power);
     }
 
-    const QString& Text() const { return text_; }
-    int Changes() const { return changes_; }
-    const QString& Volume() const { return volume_; }
-    const QString& Power() const { return power_; }
+    const QString& Text() const
+    {
+        return text_;
+    }
+    int Changes() const
+    {
+        return changes_;
+    }
+    const QString& Volume() const
+    {
+        return volume_;
+    }
+    const QString& Power() const
+    {
+        return power_;
+    }
 
 private:
     Calculator& calculator_;
@@ -67,6 +79,7 @@ private slots:
     // emptying the box that the row types into.
     void typingKeepsOrEmptiesTheBox_data()
     {
+        // clang-format off
         QTest::addColumn<EntryField>("field");
         QTest::addColumn<QStringList>("keystrokes");
         QTest::addColumn<QStringList>("boxTexts");
@@ -93,6 +106,7 @@ private slots:
                                                   << QStringList{"1", "1,", ""} << 0.0F << "70" << "2,7";
         QTest::newRow("pasted value") << EntryField::Area << QStringList{"  30 "} << QStringList{"  30 "} << 30.0F
                                       << "84" << "3,7";
+        // clang-format on
     }
 
     void typingKeepsOrEmptiesTheBox()
@@ -144,6 +158,7 @@ private slots:
 
     void windowSidePicksTheFactor_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("picks");
         QTest::addColumn<float>("factor");
         QTest::addColumn<QString>("power");
@@ -157,6 +172,7 @@ private slots:
             << QStringList{QString::fromUtf8("солнечную"), QStringLiteral("north")} << 40.0F << "4";
         QTest::newRow("comparison is case-sensitive")
             << QStringList{QString::fromUtf8("Солнечную")} << 30.0F << "3,3";
+        // clang-format on
     }
 
     void windowSidePicksTheFactor()
@@ -166,8 +182,7 @@ private slots:
         QFETCH(QString, power);
 
         Calculator calculator(acpower::test::CommaLocale());
-        QCOMPARE(QString::fromStdU16String(std::u16string(calculator.SelectShadySide())),
-                 QString::fromUtf8("теневую"));
+        QCOMPARE(QString::fromStdU16String(std::u16string(calculator.SelectShadySide())), QString::fromUtf8("теневую"));
         Enter(calculator, EntryField::Area, QStringLiteral("25"));
         Enter(calculator, EntryField::CeilingHeight, QStringLiteral("2,8"));
         Enter(calculator, EntryField::PeopleCount, QStringLiteral("3"));

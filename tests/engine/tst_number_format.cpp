@@ -15,6 +15,7 @@ class TestNumberFormat : public QObject {
 private slots:
     void roundsHalvesToEven_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<double>("tenths");
 
@@ -31,6 +32,7 @@ private slots:
         QTest::newRow("small negative") << -0.04F << 0.0;
         QTest::newRow("largest single") << FLT_MAX << static_cast<double>(FLT_MAX) * 10.0;
         QTest::newRow("last single with a fraction") << 8388607.5F << 83886075.0;
+        // clang-format on
     }
 
     void roundsHalvesToEven()
@@ -43,6 +45,7 @@ private slots:
 
     void writesDisplayTexts_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("comma");
         QTest::addColumn<QString>("point");
@@ -69,6 +72,7 @@ private slots:
         QTest::newRow("tiny") << 1e-30F << "0" << "0";
         QTest::newRow("infinity is never shown") << infinity << "" << "";
         QTest::newRow("nan is never shown") << std::numeric_limits<float>::quiet_NaN() << "" << "";
+        // clang-format on
     }
 
     void writesDisplayTexts()
@@ -91,6 +95,7 @@ private slots:
     // the hyphen, and the parser must read back exactly what is shown.
     void emptyLocaleReadsBackItsOwnTexts_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("readBack");
@@ -98,6 +103,7 @@ private slots:
         QTest::newRow("negative fraction") << -2.5F << "-2.5" << -2.5F;
         QTest::newRow("rounded fraction") << 3.3F << "3.3" << 3.3F;
         QTest::newRow("whole") << 70.0F << "70" << 70.0F;
+        // clang-format on
     }
 
     void emptyLocaleReadsBackItsOwnTexts()
@@ -116,6 +122,7 @@ private slots:
 
     void narrowsToSingle_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("fits");
         QTest::addColumn<float>("single");
@@ -132,6 +139,7 @@ private slots:
         QTest::newRow("infinity") << HUGE_VAL << false << 0.0F;
         QTest::newRow("nan") << std::nan("") << false << 0.0F;
         QTest::newRow("underflow to zero") << 1e-60 << true << 0.0F;
+        // clang-format on
     }
 
     void narrowsToSingle()

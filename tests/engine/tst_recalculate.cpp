@@ -62,6 +62,7 @@ class TestRecalculate : public QObject {
 private slots:
     void showsVolumeAndPower_data()
     {
+        // clang-format off
         QTest::addColumn<float>("area");
         QTest::addColumn<float>("height");
         QTest::addColumn<float>("people");
@@ -82,6 +83,7 @@ private slots:
         QTest::newRow("tiny volume still positive") << 0.01F << 0.01F << 0.0F << 0.0F << 0.0F << 30.0F << "0" << "0";
         QTest::newRow("crowd beyond single, power fits")
             << 1.0F << 1.0F << 1e37F << 0.0F << 0.0F << 30.0F << "1" << "1000000000000000000000000000000000000";
+        // clang-format on
     }
 
     void showsVolumeAndPower()
@@ -122,6 +124,7 @@ private slots:
 
     void overflowShowsNothing_data()
     {
+        // clang-format off
         QTest::addColumn<float>("area");
         QTest::addColumn<float>("height");
 
@@ -129,6 +132,7 @@ private slots:
         QTest::newRow("negative overflow") << -1e20F << 1e20F;
         QTest::newRow("largest singles") << FLT_MAX << FLT_MAX;
         QTest::newRow("just past the largest single") << FLT_MAX << 1.0000001F;
+        // clang-format on
     }
 
     void overflowShowsNothing()
@@ -165,12 +169,12 @@ private slots:
         const int rooms = 20000;
         for (int i = 0; i < rooms; ++i) {
             const bool wild = (i % 10) == 0;
-            CalculatorState state = Room(RandomValue(random, wild ? -1e6 : 0.0, wild ? 1e6 : 500.0, 2),
-                                         RandomValue(random, wild ? -100.0 : 0.0, wild ? 100.0 : 5.0, 2),
-                                         RandomValue(random, wild ? -1e4 : 0.0, wild ? 1e4 : 50.0, wild ? 3 : 0),
-                                         RandomValue(random, 0.0, wild ? 1e4 : 20.0, wild ? 1 : 0),
-                                         RandomValue(random, wild ? -1e7 : 0.0, wild ? 1e7 : 10000.0, 1),
-                                         (i % 2) == 0 ? 30.0F : 40.0F);
+            CalculatorState state
+                = Room(RandomValue(random, wild ? -1e6 : 0.0, wild ? 1e6 : 500.0, 2),
+                       RandomValue(random, wild ? -100.0 : 0.0, wild ? 100.0 : 5.0, 2),
+                       RandomValue(random, wild ? -1e4 : 0.0, wild ? 1e4 : 50.0, wild ? 3 : 0),
+                       RandomValue(random, 0.0, wild ? 1e4 : 20.0, wild ? 1 : 0),
+                       RandomValue(random, wild ? -1e7 : 0.0, wild ? 1e7 : 10000.0, 1), (i % 2) == 0 ? 30.0F : 40.0F);
             const auto texts = acpower::Recalculate(state, CommaLocale());
 
             const float volume = static_cast<float>(static_cast<long double>(state.CeilingHeight) * state.Area);

@@ -83,9 +83,9 @@ NumberLocale LocaleFor(std::uint8_t selector)
 // Characters that sit close to a number: other spaces, other minus signs and
 // separators, digits of other scripts, look-alike letters, BOM, surrogates.
 constexpr std::array<char16_t, 32> kSpecialUnits{
-    u'\u00A0', u'\u2212', u'\u2009', u'\u202F', u'\u2007', u'\u3000', u'\uFEFF', u'\u200B',
-    u'\u066B', u'\u066C', u'\u060C', u'\u2024', u'\uFF0C', u'\uFF0E', u'\uFE52', u'\u00B7',
-    u'\u0660', u'\u0669', u'\u06F5', u'\u0966', u'\uFF10', u'\uFF15', u'\u00B2', u'\u00BD',
+    u'\u00A0', u'\u2212', u'\u2009', u'\u202F', u'\u2007', u'\u3000', u'\uFEFF',        u'\u200B',
+    u'\u066B', u'\u066C', u'\u060C', u'\u2024', u'\uFF0C', u'\uFF0E', u'\uFE52',        u'\u00B7',
+    u'\u0660', u'\u0669', u'\u06F5', u'\u0966', u'\uFF10', u'\uFF15', u'\u00B2',        u'\u00BD',
     u'\u0435', u'\u0415', u'\u0437', u'\u041E', u'\u2013', u'\uFE63', char16_t{0xD800}, char16_t{0xDC00},
 };
 
@@ -114,8 +114,8 @@ std::u16string DecodeText(std::string_view bytes)
 
 void RequireFinite(const CalculatorState& state)
 {
-    const std::array<float, 8> fields{state.Area,         state.CeilingHeight, state.PeopleCount, state.ComputerCount,
-                                      state.AppliancePower, state.WindowFactor, state.RoomVolume,  state.CoolingPower};
+    const std::array<float, 8> fields{state.Area,           state.CeilingHeight, state.PeopleCount, state.ComputerCount,
+                                      state.AppliancePower, state.WindowFactor,  state.RoomVolume,  state.CoolingPower};
     for (const float field : fields) {
         Require(std::isfinite(field), "a stored field is not finite");
     }
@@ -147,8 +147,7 @@ void RequireWellFormed(const std::u16string& text, const NumberLocale& locale)
         const std::u16string_view separator = locale.DecimalSeparator;
         Require(fraction.substr(0, separator.size()) == separator, "a result text has a foreign character", text);
         fraction.remove_prefix(separator.size());
-        Require(fraction.size() == 1 && IsDigit(fraction[0]), "a result text needs exactly one decimal digit",
-                text);
+        Require(fraction.size() == 1 && IsDigit(fraction[0]), "a result text needs exactly one decimal digit", text);
         Require(fraction[0] != u'0', "a result text has a trailing zero", text);
     }
     const bool allZero = wholeDigits == 1 && rest[0] == u'0' && fraction.empty();
@@ -258,7 +257,7 @@ public:
             Require(parsed.Status == ParseStatus::Ok || text.empty(), "a non-number was kept in its box", text);
         }
         boxes_[box] = text;
-        const ParseStatus Status = text.empty() ? ParseStatus::NotNumeric : parsed.Status;
+        const ParseStatus status = text.empty() ? ParseStatus::NotNumeric : parsed.Status;
         const float expected = status == ParseStatus::Ok ? parsed.Value : 0.0F;
         CalculatorState state = calculator_.State();
         Require(acpower::FieldOf(state, field) == expected, "the field does not hold its box's value", text);
@@ -310,8 +309,8 @@ private:
         for (std::size_t box = 0; box < boxes_.size(); ++box) {
             const acpower::ParsedNumber parsed = ParseNumber(boxes_[box], calculator_.Locale());
             const float expected = parsed.Status == ParseStatus::Ok ? parsed.Value : 0.0F;
-            Require(acpower::FieldOf(state, acpower::AllEntryFields[box]) == expected,
-                    "a field lost its box's value", boxes_[box]);
+            Require(acpower::FieldOf(state, acpower::AllEntryFields[box]) == expected, "a field lost its box's value",
+                    boxes_[box]);
         }
     }
 

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QImage>
 #include <QList>
-#include <QtEndian>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdint>
@@ -98,8 +98,9 @@ QList<IcoEntry> decodeIco(const QByteArray& data, QString* error)
                 const int y = height - 1 - row;
                 for (int x = 0; x < width; ++x) {
                     const int p = 40 + (row * width + x) * 4;
-                    image.setPixel(x, y, qRgba(static_cast<uchar>(body[p + 2]), static_cast<uchar>(body[p + 1]),
-                                               static_cast<uchar>(body[p]), static_cast<uchar>(body[p + 3])));
+                    image.setPixel(x, y,
+                                   qRgba(static_cast<uchar>(body[p + 2]), static_cast<uchar>(body[p + 1]),
+                                         static_cast<uchar>(body[p]), static_cast<uchar>(body[p + 3])));
                 }
             }
             entry.mask.resize(static_cast<std::size_t>(width * height));
@@ -165,6 +166,7 @@ void TestIconArt::artIsThePaletteArtAtItsSizes()
 
 void TestIconArt::renderedSizesAreCrisp_data()
 {
+    // clang-format off
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("sourceSize");
 
@@ -176,6 +178,7 @@ void TestIconArt::renderedSizesAreCrisp_data()
     QTest::newRow("64") << 64 << 32;
     QTest::newRow("128") << 128 << 32;
     QTest::newRow("256") << 256 << 32;
+    // clang-format on
 }
 
 void TestIconArt::renderedSizesAreCrisp()
@@ -204,7 +207,8 @@ void TestIconArt::renderedSizesAreCrisp()
             const QRgb expected = source.pixel(x / factor, y / factor);
             if (icon.pixel(x, y) != expected) {
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, art has %4")
-                                     .arg(x).arg(y)
+                                     .arg(x)
+                                     .arg(y)
                                      .arg(icon.pixel(x, y), 8, 16, QLatin1Char('0'))
                                      .arg(expected, 8, 16, QLatin1Char('0'))));
             }
@@ -234,10 +238,12 @@ void TestIconArt::icoHoldsTheWindowsSizes()
 
 void TestIconArt::icoEntriesMatchTheArt_data()
 {
+    // clang-format off
     QTest::addColumn<int>("size");
     for (const int size : acpower::icons::IcoSizes) {
         QTest::newRow(qPrintable(QString::number(size))) << size;
     }
+    // clang-format on
 }
 
 void TestIconArt::icoEntriesMatchTheArt()

@@ -329,6 +329,7 @@ void TestVersionResource::scriptIsPlainAscii()
 
 void TestVersionResource::strings_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("compiler");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
@@ -354,6 +355,7 @@ void TestVersionResource::strings_data()
         QTest::addRow("%s FileVersion is the application version", compiler)
             << QString::fromLatin1(compiler) << QStringLiteral("FileVersion") << version;
     }
+    // clang-format on
 }
 
 void TestVersionResource::strings()
@@ -373,10 +375,12 @@ void TestVersionResource::strings()
 
 void TestVersionResource::fixedVersion_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("compiler");
     for (const char* compiler : {"windres", "llvm-rc"}) {
         QTest::newRow(compiler) << QString::fromLatin1(compiler);
     }
+    // clang-format on
 }
 
 void TestVersionResource::fixedVersion()
@@ -407,7 +411,9 @@ void TestVersionResource::fixedVersion()
 
 void TestVersionResource::iconGroup_data()
 {
+    // clang-format off
     fixedVersion_data();
+    // clang-format on
 }
 
 void TestVersionResource::iconGroup()

@@ -10,7 +10,10 @@ namespace acpower::test {
 // a malformed file.
 class LittleEndianReader {
 public:
-    explicit LittleEndianReader(const QByteArray& data) : data_(data) {}
+    explicit LittleEndianReader(const QByteArray& data)
+        : data_(data)
+    {
+    }
 
     bool has(int offset, int length) const
     {

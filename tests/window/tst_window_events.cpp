@@ -1,7 +1,7 @@
 #include "link/company_page.h"
-#include "window/main_window.h"
 #include "tests/window/url_recorder.h"
 #include "tests/window/window_controls.h"
+#include "window/main_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -140,6 +140,7 @@ void WindowEventsTest::startUp()
 
 void WindowEventsTest::typing_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("given");  // the five boxes' texts, set first
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("keys");
@@ -174,6 +175,7 @@ void WindowEventsTest::typing_data()
         << QStringList{"25", "2,8", "", "", ""} << "Text4" << "2" << QStringList{"2"} << "70" << "2,7";
     QTest::newRow("appliances")
         << QStringList{"25", "2,8", "", "", ""} << "Text5" << "1000" << QStringList{"1", "10", "100", "1000"} << "70" << "2,4";
+    // clang-format on
 }
 
 void WindowEventsTest::typing()
@@ -203,6 +205,7 @@ void WindowEventsTest::typing()
 
 void WindowEventsTest::wholeValues_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("paste");  // false: the program sets the text
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("boxAfter");
@@ -215,6 +218,7 @@ void WindowEventsTest::wholeValues_data()
     QTest::newRow("pasted word") << true << "двадцать" << "" << "0" << "";
     QTest::newRow("set number") << false << "25" << "25" << "70" << "3,3";
     QTest::newRow("set word") << false << "abc" << "" << "0" << "";
+    // clang-format on
 }
 
 void WindowEventsTest::wholeValues()
@@ -243,6 +247,7 @@ void WindowEventsTest::wholeValues()
 
 void WindowEventsTest::exampleRooms_data()
 {
+    // clang-format off
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("side");
@@ -252,6 +257,7 @@ void WindowEventsTest::exampleRooms_data()
     QTest::newRow("Russian, sunny") << Russian << "2,8" << "солнечную" << "4";
     QTest::newRow("English, shady") << English << "2.8" << "теневую" << "3.3";
     QTest::newRow("English, sunny") << English << "2.8" << "солнечную" << "4";
+    // clang-format on
 }
 
 void WindowEventsTest::exampleRooms()
@@ -319,6 +325,7 @@ void WindowEventsTest::resultBoxesIgnoreTypingAndCopy()
 
 void WindowEventsTest::links_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<int>("pagesOpened");
@@ -328,6 +335,7 @@ void WindowEventsTest::links_data()
     QTest::newRow("every click opens the page again") << "Label55" << 3 << 3;
     QTest::newRow("Компания is no link") << "Label57" << 2 << 0;
     QTest::newRow("other captions are no links") << "Label9" << 1 << 0;
+    // clang-format on
 }
 
 void WindowEventsTest::links()

@@ -1,9 +1,9 @@
-#include "resources/program_art.h"
 #include "form/form1.h"
+#include "resources/program_art.h"
+#include "tests/window/window_controls.h"
 #include "window/fonts.h"
 #include "window/main_window.h"
 #include "window/selector_box.h"
-#include "tests/window/window_controls.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -121,8 +121,9 @@ void WindowLayoutTest::window()
     const acpower::MainWindow window;
     QCOMPARE(window.objectName(), Latin1(form::Form1.Name));
     QCOMPARE(window.windowTitle(), QString::fromStdU16String(std::u16string(form::Form1.Title)));
-    QCOMPARE(window.size(), QSize(form::TwipsToPixels(form::Form1.ClientWidth, 96),
-                                  form::TwipsToPixels(form::Form1.ClientHeight, 96)));
+    QCOMPARE(
+        window.size(),
+        QSize(form::TwipsToPixels(form::Form1.ClientWidth, 96), form::TwipsToPixels(form::Form1.ClientHeight, 96)));
     QCOMPARE(window.size(), QSize(577, 222));
     QCOMPARE(window.minimumSize(), window.size());
     QCOMPARE(window.maximumSize(), window.size());
@@ -139,13 +140,16 @@ void WindowLayoutTest::window()
     QVERIFY(selector != nullptr);
     QVERIFY2(!selector->isEditable(), "the selector takes no typed text");
 
-    const QPoint offCentre = window.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offCentre
+        = window.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, "the window first appears centred on the screen");
 }
 
 void WindowLayoutTest::controls_data()
 {
+    // clang-format off
     AddRowPerControl(AnyControl);
+    // clang-format on
 }
 
 // The running window, built from the Designer form, against the form table:
@@ -212,6 +216,7 @@ void WindowLayoutTest::controls()
 
 void WindowLayoutTest::tabOrder_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
 
@@ -220,6 +225,7 @@ void WindowLayoutTest::tabOrder_data()
         const form::Control* next = order[(i + 1) % order.size()];
         QTest::newRow(std::string(order[i]->Name).c_str()) << Latin1(order[i]->Name) << Latin1(next->Name);
     }
+    // clang-format on
 }
 
 void WindowLayoutTest::tabOrder()
@@ -243,7 +249,9 @@ void WindowLayoutTest::tabOrder()
 
 void WindowLayoutTest::captionsShowWhole_data()
 {
+    // clang-format off
     AddRowPerControl(IsCaption);
+    // clang-format on
 }
 
 void WindowLayoutTest::captionsShowWhole()
@@ -272,10 +280,12 @@ void WindowLayoutTest::captionsShowWhole()
 
 void WindowLayoutTest::selectorEntriesShowWhole_data()
 {
+    // clang-format off
     QTest::addColumn<int>("index");
 
     QTest::newRow("солнечную") << 0;
     QTest::newRow("теневую") << 1;
+    // clang-format on
 }
 
 void WindowLayoutTest::selectorEntriesShowWhole()
@@ -289,8 +299,8 @@ void WindowLayoutTest::selectorEntriesShowWhole()
     QStyleOptionComboBox option;
     option.initFrom(selector);
     option.editable = selector->isEditable();
-    const QRect arrow = selector->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxArrow, selector);
+    const QRect arrow
+        = selector->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, selector);
     const QRect entry = selector->EntryRect();
     // Styles draw the shown entry one pixel inside its field on either side;
     // the field must stay clear of the frame and of the arrow.
@@ -303,7 +313,9 @@ void WindowLayoutTest::selectorEntriesShowWhole()
 
 void WindowLayoutTest::accessibleNames_data()
 {
+    // clang-format off
     AddRowPerControl([](const form::Control& control) { return !control.LabelFor.empty(); });
+    // clang-format on
 }
 
 void WindowLayoutTest::accessibleNames()
@@ -334,10 +346,12 @@ void WindowLayoutTest::accessibleNames()
 
 void WindowLayoutTest::iconImages_data()
 {
+    // clang-format off
     QTest::addColumn<int>("side");
 
     QTest::newRow("32 × 32") << 32;
     QTest::newRow("16 × 16") << 16;
+    // clang-format on
 }
 
 void WindowLayoutTest::iconImages()

@@ -3,8 +3,8 @@
 #include "link/company_page.h"
 
 #include <QList>
-#include <QString>
 #include <QObject>
+#include <QString>
 #include <QUrl>
 
 // Stands in for the desktop's browser: QDesktopServices hands it every web
