@@ -51,58 +51,40 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 # --- Windows ---------------------------------------------------------------
+# The Win32 program is one static executable, so the packages hold it, the
+# licence and README, and nothing else: no runtime DLLs to deploy.
 if(WIN32)
-    # A self-contained folder: the Qt libraries and plugins, and the compiler's
-    # runtime, go next to the program.
-    option(ACPOWER_DEPLOY_QT "Copy the Qt runtime next to the installed program with windeployqt" ON)
-    if(ACPOWER_DEPLOY_QT)
-        # LOCATION, not IMPORTED_LOCATION: Qt 6 sets only the per-configuration one.
-        get_target_property(acpower_qmake Qt${ACPOWER_QT_MAJOR}::qmake LOCATION)
-        get_filename_component(acpower_qt_bin "${acpower_qmake}" DIRECTORY)
-        find_program(ACPOWER_WINDEPLOYQT windeployqt HINTS "${acpower_qt_bin}" NO_DEFAULT_PATH)
-        find_program(ACPOWER_WINDEPLOYQT windeployqt)
-        if(NOT ACPOWER_WINDEPLOYQT)
-            message(FATAL_ERROR "windeployqt not found next to ${acpower_qmake}; pass -DACPOWER_DEPLOY_QT=OFF to install the program alone")
-        endif()
-        # MinGW's runtime DLLs come from windeployqt; MSVC's from
-        # InstallRequiredSystemLibraries below, as DLLs rather than the
-        # redistributable installer windeployqt would add.
-        set(acpower_deploy_options --no-translations)
-        if(MINGW)
-            list(APPEND acpower_deploy_options --compiler-runtime)
-        endif()
-        install(CODE "
-            execute_process(
-                COMMAND \"${ACPOWER_WINDEPLOYQT}\" ${acpower_deploy_options}
-                        \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/acpower.exe\"
-                RESULT_VARIABLE acpower_deploy_result)
-            if(acpower_deploy_result)
-                message(FATAL_ERROR \"windeployqt failed: \${acpower_deploy_result}\")
-            endif()")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(acpower_windows_bits 64)
+        set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    else()
+        set(acpower_windows_bits 32)
     endif()
-    if(MSVC)
-        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION ${CMAKE_INSTALL_BINDIR})
-        include(InstallRequiredSystemLibraries)
-    endif()
-
-    # CPack's NSIS script is not declared Unicode, so the texts the installer
-    # shows stay ASCII; the program itself is Russian throughout.
-    set(CPACK_PACKAGE_EXECUTABLES acpower "${ACPOWER_NAME_EN}")
-    set(CPACK_NSIS_DISPLAY_NAME "${ACPOWER_NAME_EN}")
-    set(CPACK_NSIS_PACKAGE_NAME "${ACPOWER_NAME_EN}")
-    set(CPACK_NSIS_PUBLISHER "${ACPOWER_VENDOR_EN}")
+    set(CPACK_PACKAGE_FILE_NAME "acpower-${PROJECT_VERSION}-win${acpower_windows_bits}")
+    set(CPACK_NSIS_PACKAGE_FILE_NAME_SUFFIX "-setup")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY acpower)
+    # Unicode, so that the Russian names below reach the installer and the
+    # system whole, whatever the machine's code page.
+    set(CPACK_NSIS_DEFINES "Unicode true")
+    set(CPACK_PACKAGE_EXECUTABLES acpower "${ACPOWER_DISPLAY_NAME}")
+    set(CPACK_NSIS_DISPLAY_NAME "${ACPOWER_DISPLAY_NAME}")
+    set(CPACK_NSIS_PACKAGE_NAME "${ACPOWER_DISPLAY_NAME}")
+    set(CPACK_NSIS_PUBLISHER "${ACPOWER_VENDOR}")
     set(CPACK_NSIS_URL_INFO_ABOUT "${ACPOWER_COMPANY_SITE}")
     set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
     set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\acpower.exe")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "acpower.exe")
+    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)
+    install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION .)
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
 endif()
 
 # Debian looks for a package's licence under this one name.
 if(UNIX AND NOT APPLE)
     install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
-else()
+elseif(NOT WIN32)
     install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 

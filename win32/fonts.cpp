@@ -1,0 +1,34 @@
+#include "win32/fonts.h"
+
+#include "win32/wide_text.h"
+
+#include <string>
+
+namespace acpower::win32 {
+
+int FontHeight(int centiPoints, int dotsPerInch)
+{
+    // 7200 hundredths of a point make an inch.
+    return -MulDiv(centiPoints, dotsPerInch, 7200);
+}
+
+FormFont::FormFont(const form::Font& font, int dotsPerInch)
+{
+    // The face names of the form are plain ASCII.
+    const std::u16string face(font.Face.begin(), font.Face.end());
+    font_ = CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
+                        FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, Wide(face));
+}
+
+FormFont::~FormFont()
+{
+    DeleteObject(font_);
+}
+
+HFONT FormFont::Handle() const
+{
+    return font_;
+}
+
+}  // namespace acpower::win32

@@ -1,0 +1,31 @@
+#include "win32/main_window.h"
+#include "win32/windows_locale.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    // The manifest asks for common controls 6; this loads them with their
+    // visual styles.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    acpower::win32::MainWindow window(instance, acpower::win32::UserNumberLocale());
+    if (!window.Create()) {
+        return 1;
+    }
+    ShowWindow(window.Handle(), showCommand);
+    UpdateWindow(window.Handle());
+
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and Shift+Tab walk the boxes and the selector.
+        if (IsDialogMessageW(window.Handle(), &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
