@@ -18,7 +18,7 @@ FormFont::FormFont(const form::Font& font, int dotsPerInch)
     const std::u16string face(font.Face.begin(), font.Face.end());
     font_ = CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
                         FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, Wide(face));
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(face));
 }
 
 FormFont::~FormFont()

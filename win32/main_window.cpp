@@ -17,6 +17,9 @@ constexpr wchar_t ClassName[] = L"AcpowerForm1";
 // was laid out for one size only.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
+// The pixels kept free right of right-aligned captions.
+constexpr int CaptionOverhang = 2;
+
 // Room for both entries below the selector when it drops down.
 constexpr int DropDownListHeight = 80;
 
@@ -49,10 +52,9 @@ DWORD StyleOf(const form::Control& control)
     DWORD style = WS_CHILD | WS_VISIBLE;
     switch (control.Kind) {
     case form::ControlKind::Caption:
-        style |= control.Align == form::TextAlign::Right ? SS_RIGHT : SS_LEFT;
-        if (!control.WordWrap && control.Align == form::TextAlign::Left) {
-            style |= SS_LEFTNOWORDWRAP;
-        }
+        // Drawn by the window (OnDrawCaption), so that right-aligned text
+        // keeps clear of the edge its last letter could overhang.
+        style |= SS_OWNERDRAW;
         if (control.Link) {
             // Without SS_NOTIFY a static lets clicks through and sends no STN_CLICKED.
             style |= SS_NOTIFY;
@@ -82,6 +84,25 @@ const wchar_t* ClassOf(form::ControlKind kind)
     return L"STATIC";
 }
 
+// The closed selector takes the form's height. Its height follows from the
+// selection field's by a frame that differs between systems (and Wine's
+// CB_GETITEMHEIGHT answers two more than was set), so the field is set, the
+// result measured and the request corrected until they agree.
+void FitSelectorHeight(HWND selector, int wanted)
+{
+    auto request = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        RECT closed = {};
+        GetWindowRect(selector, &closed);
+        const int error = (closed.bottom - closed.top) - wanted;
+        if (error == 0) {
+            return;
+        }
+        request -= error;
+        SendMessageW(selector, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, NumberLocale locale)
@@ -108,6 +129,7 @@ bool MainWindow::Create()
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &MainWindow::WindowProcedure;
     windowClass.hInstance = instance_;
+    // The title bar's and the taskbar's sizes, each drawn for its size.
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
@@ -165,6 +187,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_DRAWITEM:
+        OnDrawCaption(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
     case WM_CTLCOLOREDIT:
@@ -235,14 +260,7 @@ void MainWindow::CreateControl(const form::Control& control)
         SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
     }
     if (selector) {
-        // The closed selector takes the form's height: the selection field
-        // is what is left of it inside the frame.
-        RECT closed = {};
-        GetWindowRect(handle, &closed);
-        const LRESULT field = SendMessageW(handle, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-        const int frame = (closed.bottom - closed.top) - static_cast<int>(field);
-        const int wanted = form::TwipsToPixels(control.Rect.Height, dotsPerInch_) - frame;
-        SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+        FitSelectorHeight(handle, form::TwipsToPixels(control.Rect.Height, dotsPerInch_));
     }
 }
 
@@ -347,6 +365,33 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control, bool editable)
     const int systemColour = editable ? COLOR_WINDOW : COLOR_BTNFACE;
     SetBkColor(dc, GetSysColor(systemColour));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(systemColour));
+}
+
+void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
+{
+    const form::Control* described = form::FindControl(static_cast<int>(item.CtlID));
+    if (described == nullptr) {
+        return;
+    }
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const COLORREF text = described->TextColour ? ColourOf(*described->TextColour) : GetSysColor(COLOR_BTNTEXT);
+    SetTextColor(item.hDC, text);
+    SetBkMode(item.hDC, TRANSPARENT);
+    const HGDIOBJ previous = SelectObject(item.hDC, FontFor(described->OwnFont));
+    RECT area = item.rcItem;
+    // DT_NOCLIP: a letter wider than its advance, as some faces draw the last
+    // one, is not cut at the line's end; the control's edge still clips.
+    UINT format = DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
+    if (described->WordWrap) {
+        format |= DT_WORDBREAK;
+    }
+    if (described->Align == form::TextAlign::Right) {
+        format |= DT_RIGHT;
+        // A scalable face may draw its last letter past its advance width.
+        area.right -= CaptionOverhang;
+    }
+    DrawTextW(item.hDC, Wide(std::u16string(described->Caption)), -1, &area, format);
+    SelectObject(item.hDC, previous);
 }
 
 bool MainWindow::OnSetCursor(HWND under)

@@ -40,6 +40,7 @@ private:
     void OnEntryChanged(int id, EntryField field);
     void OnSidePicked();
     void ShowResults(const ResultTexts& results);
+    void OnDrawCaption(const DRAWITEMSTRUCT& item);
     LRESULT OnControlColour(HDC dc, HWND control, bool editable);
     bool OnSetCursor(HWND under);
 

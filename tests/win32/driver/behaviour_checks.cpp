@@ -1,0 +1,156 @@
+// What the user sees the calculator do: start-up, typing, pasting, whole
+// texts set at once, and picks of the window side. The room of most rows is
+// the README's example (25 m², 2,8 m, 3 people, 2 computers, 1000 W), which
+// needs 3,3 kW on the shady side and 4 kW on the sunny one. The program runs
+// under the Russian regional settings, whose decimal separator is a comma.
+
+#include "suites.h"
+
+#include "core/entry_rules.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace acpower::win32::test {
+namespace {
+
+constexpr std::array<std::string_view, 5> Boxes{"Text1", "Text2", "Text3", "Text4", "Text5"};
+using Room = std::array<std::u16string_view, 5>;
+const Room ExampleRoom{u"25", u"2,8", u"3", u"2", u"1000"};
+
+enum class Entry {
+    Typed,
+    Pasted,
+    Set,
+};
+
+struct EntryCase {
+    const char* Name;
+    Room Given;  // set first, box by box
+    std::string_view Box;
+    Entry How;
+    std::u16string Input;
+    std::u16string BoxAfter;
+    std::u16string_view Volume;
+    std::u16string_view Power;
+};
+
+const std::u16string Beyond = u"400000000000000000000000000000000000000";  // above the largest single
+const std::u16string Huge = u"100000000000000000000";                      // 1e20: its square overflows a single
+
+std::vector<EntryCase> EntryCases()
+{
+    const Room noArea{u"", u"2,8", u"3", u"2", u"1000"};
+    const Room noHeight{u"25", u"", u"3", u"2", u"1000"};
+    const Room noAppliances{u"25", u"2,8", u"3", u"2", u""};
+    const std::u16string longNumber = u"1" + std::u16string(99999, u'0');
+    const std::u16string longZeros = std::u16string(99998, u'0') + u"25";
+    // clang-format off
+    return {
+        {"digits typed one by one",            noArea,       "Text1", Entry::Typed,  u"25",     u"25",    u"70",  u"3,3"},
+        {"Backspace takes the last digit",     noArea,       "Text1", Entry::Typed,  u"25\b",   u"2",     u"5,6", u"1,4"},
+        {"a letter after digits empties",      noArea,       "Text1", Entry::Typed,  u"12x",    u"",      u"0",   u""},
+        {"a lone minus sign empties",          noArea,       "Text1", Entry::Typed,  u"-",      u"",      u"0",   u""},
+        {"a second separator empties",         noHeight,     "Text2", Entry::Typed,  u"2,8,",   u"",      u"0",   u""},
+        {"a point where the comma belongs",    noHeight,     "Text2", Entry::Typed,  u"2.8",    u"2.8",   u"70",  u"3,3"},
+        {"pasted 100000 characters: too big",  noArea,       "Text1", Entry::Pasted, longNumber, u"",     u"0",   u""},
+        {"pasted 100000 characters: zeros",    noArea,       "Text1", Entry::Pasted, longZeros, longZeros, u"70", u"3,3"},
+        {"a pasted word",                      noArea,       "Text1", Entry::Pasted, u"двадцать", u"",    u"0",   u""},
+        {"a whole number set",                 noArea,       "Text1", Entry::Set,    u"25",     u"25",    u"70",  u"3,3"},
+        {"beyond single precision is refused", noAppliances, "Text5", Entry::Set,    Beyond,    u"",      u"70",  u"3"},
+        {"a volume overflow shows nothing",    {u"", Huge, u"", u"", u""}, "Text1", Entry::Set, Huge, Huge, u"", u""},
+    };
+    // clang-format on
+}
+
+void Enter(const ProgramUnderTest& program, const EntryCase& row)
+{
+    switch (row.How) {
+    case Entry::Typed:
+        program.Type(row.Box, row.Input);
+        return;
+    case Entry::Pasted:
+        program.Paste(row.Box, row.Input);
+        return;
+    case Entry::Set:
+        program.SetText(row.Box, row.Input);
+        return;
+    }
+}
+
+void SetRoom(const ProgramUnderTest& program, const Room& room)
+{
+    for (size_t i = 0; i < Boxes.size(); ++i) {
+        program.SetText(Boxes[i], room[i]);
+    }
+}
+
+std::string Named(const char* row, const char* what)
+{
+    return std::string(row) + ": " + what;
+}
+
+}  // namespace
+
+void ShowExample(const ProgramUnderTest& program)
+{
+    for (size_t i = 0; i < Boxes.size(); ++i) {
+        program.Type(Boxes[i], ExampleRoom[i]);
+    }
+}
+
+void CheckStartUp(const ProgramUnderTest& program, CheckLog& log)
+{
+    for (const std::string_view box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}) {
+        log.ExpectText(std::string("start-up: ") + std::string(box) + " is empty", program.Text(box), u"");
+    }
+    log.ExpectText("start-up: the selector shows the shady side", program.Text("Combo1"), ShadySideEntry);
+    const HWND selector = program.Control("Combo1");
+    log.Expect(SendMessageW(selector, CB_GETCOUNT, 0, 0) == 2, "start-up: the selector holds two entries");
+    for (int i = 0; i < 2; ++i) {
+        std::u16string entry(32, u'\0');
+        const auto length = SendMessageW(selector, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(length < 0 ? 0 : static_cast<size_t>(length));
+        log.ExpectText("start-up: the selector's entries in order", entry, WindowSideEntries[static_cast<size_t>(i)]);
+    }
+}
+
+void CheckEntries(const ProgramUnderTest& program, CheckLog& log)
+{
+    for (const EntryCase& row : EntryCases()) {
+        SetRoom(program, row.Given);
+        Enter(program, row);
+        log.ExpectText(Named(row.Name, "box"), program.Text(row.Box), row.BoxAfter);
+        log.ExpectText(Named(row.Name, "volume"), program.Text("Text6"), row.Volume);
+        log.ExpectText(Named(row.Name, "power"), program.Text("Text7"), row.Power);
+    }
+}
+
+void CheckSidePicks(const ProgramUnderTest& program, CheckLog& log)
+{
+    struct PickCase {
+        const char* Name;
+        int Moves;  // from the entry shown; the list holds sunny, then shady
+        std::u16string_view Shown;
+        std::u16string_view Power;
+    };
+    // clang-format off
+    const PickCase cases[] = {
+        {"pick the sunny side",          -1, SunnySideEntry, u"4"},
+        {"pick the shady side",           1, ShadySideEntry, u"3,3"},
+        {"pick the side already shown",   0, ShadySideEntry, u"3,3"},
+    };
+    // clang-format on
+    SetRoom(program, ExampleRoom);
+    for (const PickCase& row : cases) {
+        // Only a recalculation can bring the power back, so the last row
+        // shows that a pick without a change recalculates too.
+        program.SetText("Text7", u"");
+        program.Pick(row.Moves);
+        log.ExpectText(Named(row.Name, "selector"), program.Text("Combo1"), row.Shown);
+        log.ExpectText(Named(row.Name, "power"), program.Text("Text7"), row.Power);
+    }
+}
+
+}  // namespace acpower::win32::test

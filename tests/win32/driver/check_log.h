@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace acpower::win32::test {
+
+// Counts the driver's checks and prints each failure with what was seen.
+class CheckLog {
+public:
+    void Expect(bool passed, std::string_view what, const std::u16string& seen = {});
+    void ExpectText(std::string_view what, const std::u16string& seen, std::u16string_view expected);
+    int Failed() const;
+    // "N passed, N failed", the last line of the driver's output.
+    void PrintSummary() const;
+
+private:
+    int passed_ = 0;
+    int failed_ = 0;
+};
+
+// UTF-8 for the console: Wine hands the driver's output to ctest as bytes.
+std::string Utf8(std::u16string_view text);
+
+}  // namespace acpower::win32::test
