@@ -4,6 +4,10 @@
 # never touch the user's own ~/.wine, and is made on first use.
 #
 #   wine_session.sh PREFIX BITS PROGRAM.exe [ARGS...]
+#   wine_session.sh PREFIX BITS --script SCRIPT.sh [ARGS...]
+#
+# The second form runs a shell script in the session instead, with the Wine
+# loader in $ACPOWER_WINE and wineserver in $ACPOWER_WINESERVER.
 #
 # BITS is 32 or 64. Exit 77 (ctest's skip) where Wine cannot run programs of
 # that width, e.g. a 32-bit program on a kernel without 32-bit support.
@@ -75,7 +79,13 @@ if [[ ! -f $prefix/system.reg ]]; then
 fi
 
 export ACPOWER_BROWSER_LOG="$prefix/browser.log"
+export ACPOWER_WINE=$loader ACPOWER_WINESERVER=$wineserver
 status=0
-"$loader" "$@" || status=$?
+if [[ $1 == --script ]]; then
+    shift
+    bash "$@" || status=$?
+else
+    "$loader" "$@" || status=$?
+fi
 "$wineserver" -w
 exit "$status"
