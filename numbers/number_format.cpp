@@ -1,11 +1,13 @@
 #include "numbers/number_format.h"
 
-#include <charconv>
+#include "numbers/decimal_to_single.h"
+
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace acpower {
 namespace {
@@ -13,37 +15,106 @@ namespace {
 // From 2^23 on every single is a whole number, so there is nothing to round.
 constexpr float FirstWholeOnlySingle = 8388608.0F;
 
-// Turns "d.ddde+XX" (any decimal mark) into the whole number's digits, padding
-// with zeros; digits past the units place can only be zeros for a whole value.
-std::u16string ExpandScientific(std::string_view scientific)
+// The exact decimal digits of a whole single (below 2^128, so at most 39).
+std::string ExactDigits(float whole)
 {
-    const std::size_t exponentAt = scientific.find_first_of("eE");
-    std::u16string digits;
-    for (const char c : scientific.substr(0, exponentAt)) {
-        if (c >= '0' && c <= '9') {
-            digits.push_back(static_cast<char16_t>(c));
+    int exponent = 0;
+    const float fraction = std::frexp(whole, &exponent);
+    auto mantissa = static_cast<std::uint32_t>(std::ldexp(fraction, 24));
+    // Base 10^9 limbs, least significant first, doubled once per power of two.
+    std::vector<std::uint32_t> limbs{mantissa};
+    for (int i = 24; i < exponent; ++i) {
+        std::uint32_t carry = 0;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint64_t doubled = static_cast<std::uint64_t>(limb) * 2 + carry;
+            limb = static_cast<std::uint32_t>(doubled % 1000000000U);
+            carry = static_cast<std::uint32_t>(doubled / 1000000000U);
+        }
+        if (carry != 0) {
+            limbs.push_back(carry);
         }
     }
-    const int exponent = std::atoi(std::string(scientific.substr(exponentAt + 1)).c_str());
-    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    digits.resize(wholeDigits, u'0');
+    std::string digits = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        digits.append(9 - part.size(), '0');
+        digits += part;
+    }
     return digits;
+}
+
+// The first `kept` digits, rounded half to even on the digits dropped, and
+// the dropped places filled with zeros; a carry may add a digit in front.
+std::string RoundedToDigits(const std::string& digits, std::size_t kept)
+{
+    std::string rounded = digits.substr(0, kept);
+    const std::string dropped = digits.substr(kept);
+    const bool aboveHalf = !dropped.empty() && (dropped[0] > '5' || (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos));
+    const bool half = !dropped.empty() && dropped[0] == '5' && dropped.find_first_not_of('0', 1) == std::string::npos;
+    const bool odd = ((rounded.back() - '0') % 2) != 0;
+    if (aboveHalf || (half && odd)) {
+        std::size_t at = rounded.size();
+        while (at > 0 && rounded[at - 1] == '9') {
+            rounded[--at] = '0';
+        }
+        if (at == 0) {
+            rounded.insert(rounded.begin(), '1');
+        } else {
+            ++rounded[at - 1];
+        }
+    }
+    return rounded + std::string(dropped.size(), '0');
+}
+
+// The next number up with `kept` significant digits, zeros after them.
+std::string NextUp(std::string digits, std::size_t kept)
+{
+    std::size_t at = kept;
+    while (at > 0 && digits[at - 1] == '9') {
+        digits[--at] = '0';
+    }
+    if (at == 0) {
+        digits.insert(digits.begin(), '1');
+    } else {
+        ++digits[at - 1];
+    }
+    return digits;
+}
+
+bool ReadsBackAs(const std::string& digits, float whole)
+{
+    float read = 0.0F;
+    return DecimalToSingle(digits, read) == std::errc() && read == whole;
 }
 
 // Whole singles from 2^23 on are written with the fewest significant digits
 // that read back to the same single, padded with zeros, never with an
-// exponent: 3.4e38 rather than all 39 digits of its binary value.
+// exponent: 3.4e38 rather than all 39 digits of its binary value. Among the
+// shortest, the nearest to the exact value, ties to even, as std::to_chars
+// gives them; done here by hand because std::to_chars brings 180 KB of
+// tables into a static Windows program.
 std::u16string WholeDigits(float magnitude)
 {
-    char buffer[64];
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
-#else
-    // Nine significant digits always read back to the same single.
-    const int length = std::snprintf(buffer, sizeof buffer, "%.8e", static_cast<double>(magnitude));
-    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(length)));
-#endif
+    const std::string exact = ExactDigits(magnitude);
+    std::string shortest = exact;
+    for (std::size_t kept = 1; kept < exact.size(); ++kept) {
+        const std::string nearest = RoundedToDigits(exact, kept);
+        if (ReadsBackAs(nearest, magnitude)) {
+            shortest = nearest;
+            break;
+        }
+        // Just above a power of two the singles lie twice as far apart as
+        // just below it, so the nearest candidate below may miss while the
+        // next one up still reads back.
+        if (nearest.size() == exact.size() && nearest < exact) {
+            const std::string above = NextUp(nearest, kept);
+            if (ReadsBackAs(above, magnitude)) {
+                shortest = above;
+                break;
+            }
+        }
+    }
+    return std::u16string(shortest.begin(), shortest.end());
 }
 
 }  // namespace
