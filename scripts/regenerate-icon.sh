@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Redraws resources/windows/acpower.ico from the pixel art in resources/art.
+# Redraws resources/windows/acpower.ico and link-cursor.cur from the pixel
+# art in resources/art.
 # Run it after changing the art and commit the result: a Windows build takes
 # the icon file as it is and needs no tool of its own (tst_icon_art fails
 # while the file lags behind the art).
@@ -15,4 +16,8 @@ cmake --build --preset run --target acpower_icon_tool
 "$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
     "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \
     "$ACPOWER_ROOT/resources/art/acpower-32.xpm"
-echo "Wrote resources/windows/acpower.ico"
+# The hot spot is the index fingertip, as the art's own header and
+# resources/program_art.h state it (tst_icon_art compares them).
+"$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" cur "$ACPOWER_ROOT/resources/windows/link-cursor.cur" 12 1 \
+    "$ACPOWER_ROOT/resources/art/link-cursor.xpm"
+echo "Wrote resources/windows/acpower.ico and resources/windows/link-cursor.cur"

@@ -154,4 +154,19 @@ QByteArray encodeIco(const QList<QImage>& images)
     return out;
 }
 
+QByteArray encodeCur(const QImage& image, int hotX, int hotY)
+{
+    // A cursor file is an icon file of type 2 whose directory entry holds the
+    // hot spot where an icon keeps its planes and bit count.
+    QByteArray out = encodeIco({image});
+    QByteArray type;
+    appendU16(type, 2);
+    out.replace(2, 2, type);
+    QByteArray hotSpot;
+    appendU16(hotSpot, hotX);
+    appendU16(hotSpot, hotY);
+    out.replace(6 + 4, 4, hotSpot);
+    return out;
+}
+
 }  // namespace acpower::icons

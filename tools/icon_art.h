@@ -31,4 +31,8 @@ QImage renderIcon(const QList<QImage>& art, int size);
 // A Windows .ico file holding the given square images.
 QByteArray encodeIco(const QList<QImage>& images);
 
+// A Windows .cur file holding one image whose hot spot, counted from the
+// top-left pixel, is (hotX, hotY).
+QByteArray encodeCur(const QImage& image, int hotX, int hotY);
+
 }  // namespace acpower::icons

@@ -16,7 +16,8 @@ namespace {
 int usage()
 {
     std::fputs("usage: acpower_icon_tool png SIZE OUT.png ART...\n"
-               "       acpower_icon_tool ico OUT.ico ART...\n",
+               "       acpower_icon_tool ico OUT.ico ART...\n"
+               "       acpower_icon_tool cur OUT.cur HOTX HOTY ART\n",
                stderr);
     return 2;
 }
@@ -85,6 +86,21 @@ int main(int argc, char* argv[])
             images.append(acpower::icons::renderIcon(art, size));
         }
         return write(out, acpower::icons::encodeIco(images), &error) ? 0 : fail(error);
+    }
+    if (mode == QLatin1String("cur")) {
+        const QString out = args.takeFirst();
+        bool xOk = false;
+        bool yOk = false;
+        const int hotX = args.isEmpty() ? 0 : args.takeFirst().toInt(&xOk);
+        const int hotY = args.isEmpty() ? 0 : args.takeFirst().toInt(&yOk);
+        if (!xOk || !yOk || args.size() != 1) {
+            return usage();
+        }
+        const QList<QImage> art = acpower::icons::loadArt(args, &error);
+        if (art.isEmpty()) {
+            return fail(error);
+        }
+        return write(out, acpower::icons::encodeCur(art.first(), hotX, hotY), &error) ? 0 : fail(error);
     }
     return usage();
 }

@@ -3,6 +3,7 @@
 // art it was made from.
 
 #include "tests/support/little_endian.h"
+#include "resources/program_art.h"
 #include "tools/icon_art.h"
 
 #include <QFile>
@@ -55,9 +56,9 @@ struct IcoEntry {
 // Reads a .ico file the way Windows does, independently of the writer under
 // test: the directory, then each entry as a PNG stream or as a 32-bit DIB
 // whose stored height counts the colour rows and the mask rows together.
-QList<IcoEntry> decodeIco(const QByteArray& data, QString* error)
+QList<IcoEntry> decodeIco(const QByteArray& data, QString* error, int type = 1)
 {
-    if (data.size() < 6 || u16(data, 0) != 0 || u16(data, 2) != 1) {
+    if (data.size() < 6 || u16(data, 0) != 0 || u16(data, 2) != type) {
         *error = QStringLiteral("no icon file header");
         return {};
     }
@@ -149,6 +150,7 @@ private slots:
     void icoEntriesMatchTheArt_data();
     void icoEntriesMatchTheArt();
     void icoWriterRoundTripsTransparency();
+    void curIsTheLinkCursorArt();
 };
 
 void TestIconArt::artIsThePaletteArtAtItsSizes()
@@ -301,6 +303,24 @@ void TestIconArt::icoWriterRoundTripsTransparency()
             QCOMPARE(bool(entries[i].mask[p]), (p % size + p / size) % 3 == 0);
         }
     }
+}
+
+void TestIconArt::curIsTheLinkCursorArt()
+{
+    // The Windows program's link cursor: the Linux cursor's art and hot spot.
+    QFile file(QString::fromUtf8(ACPOWER_CUR_FILE));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray data = file.readAll();
+    QString error;
+    const QList<IcoEntry> entries = decodeIco(data, &error, 2);
+    QVERIFY2(entries.size() == 1, qPrintable(error));
+    QCOMPARE(QPoint(u16(data, 6 + 4), u16(data, 6 + 6)), acpower::LinkCursorHotSpot);
+
+    const QList<QImage> art = acpower::icons::loadArt({QString::fromUtf8(ACPOWER_CURSOR_ART)}, &error);
+    QVERIFY2(art.size() == 1, qPrintable(error));
+    QCOMPARE(entries[0].image.size(), QSize(32, 32));
+    QVERIFY2(differingPixels(entries[0].image, art[0].convertToFormat(QImage::Format_ARGB32)) == 0,
+             "resources/windows/link-cursor.cur is older than the art; run scripts/regenerate-icon.sh");
 }
 
 QTEST_GUILESS_MAIN(TestIconArt)
