@@ -46,6 +46,32 @@ ACPOWER_TEST_PACKAGES=(
     "${ACPOWER_BENCH_PACKAGES[@]}"
 )
 
+# What the Windows stage needs: the mingw-w64 cross-compilers (their -win32
+# flavours need no winpthread DLL), Wine with its 32-bit half for the 32-bit
+# program (wine32 is an i386 package), Wine's own fonts, makensis for the
+# installer, and a virtual display for the window. The screenshot of the
+# Windows window adds a window manager for the title bar, xdotool to wait for
+# the window and ImageMagick to take the picture.
+ACPOWER_WINDOWS_PACKAGES=(
+    cmake
+    ninja-build
+    g++-mingw-w64-i686
+    g++-mingw-w64-x86-64
+    wine
+    wine64
+    wine32:i386
+    fonts-wine
+    fonts-liberation
+    nsis
+    xvfb
+    xauth
+)
+ACPOWER_WINDOWS_SCREENSHOT_PACKAGES=(
+    imagemagick
+    openbox
+    xdotool
+)
+
 acpower_install_missing() {
     local missing=()
     local package
@@ -62,6 +88,16 @@ acpower_install_missing() {
         sudo=(sudo)
     fi
     echo "Installing: ${missing[*]}"
+    # A package of another architecture (wine32:i386) needs that architecture
+    # known to dpkg before the package lists are fetched.
+    for package in "${missing[@]}"; do
+        if [[ $package == *:* ]]; then
+            local arch=${package##*:}
+            if [[ $arch != "$(dpkg --print-architecture)" ]] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+                "${sudo[@]}" dpkg --add-architecture "$arch"
+            fi
+        fi
+    done
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
