@@ -81,8 +81,11 @@ if(WIN32)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)
     # CPack's uninstaller removes the program's key under the vendor's but
-    # leaves the vendor's own key behind, empty.
-    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey /ifempty SHCTX \"Software\\${ACPOWER_VENDOR}\"")
+    # leaves the vendor's own key behind, empty. These commands run before
+    # its own, so the program's key goes first here.
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+        "DeleteRegKey SHCTX \"Software\\${ACPOWER_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"
+DeleteRegKey /ifempty SHCTX \"Software\\${ACPOWER_VENDOR}\"")
     install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION .)
     install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
 endif()
