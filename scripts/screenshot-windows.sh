@@ -30,15 +30,17 @@ output=$3
 # A window manager draws the title bar, so the picture shows the window
 # the way a desktop does.
 openbox &
+wm=$!
 sleep 1
 "$ACPOWER_WINE" "$driver" --example 6 "$("$ACPOWER_WINE" winepath -w "$program" | tr -d '\r')" &
-window=$(xdotool search --sync --onlyvisible --name 'Предварительный расчет' | head -n 1)
+shown=$!
+# Wine names the X window's class after the program's file.
+window=$(timeout 60 xdotool search --sync --onlyvisible --class acpower.exe | head -n 1)
 sleep 2
-import -window root -crop "$(xdotool getwindowgeometry --shell "$window" | awk -F= '
-    /^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2 }
-    END { # the frame openbox draws around the client area
-          printf "%dx%d+%d+%d", w + 2, h + 24, x - 1, y - 23 }')" "$output"
-wait
+# -frame: the window with the title bar the window manager gave it.
+import -frame -window "$window" "$output"
+wait "$shown"
+kill "$wm"
 SCRIPT
 "$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix" "$bits" --script "$shoot" \
     "$tree/tests/win32/acpower_win32_driver.exe" "$tree/win32/acpower.exe" "$output"

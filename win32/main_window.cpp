@@ -218,8 +218,6 @@ void MainWindow::CreateControls()
     windowFont_ = std::make_unique<FormFont>(form::Form1.DefaultFont, dotsPerInch_);
     const COLORREF grey = ColourOf(form::LightGrey);
     resultBrush_ = CreateSolidBrush(grey);
-    linkCursor_ = static_cast<HCURSOR>(LoadImageW(instance_, MAKEINTRESOURCEW(LinkCursorId), IMAGE_CURSOR, 0, 0,
-                                                  LR_DEFAULTSIZE));
 
     // Z-order is the Tab order. A caption goes just before the box it names,
     // which is where screen readers look for a box's name.
@@ -397,7 +395,15 @@ void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
 bool MainWindow::OnSetCursor(HWND under)
 {
     const form::Control* control = form::FindControl(GetDlgCtrlID(under));
-    if (control == nullptr || !control->Link || linkCursor_ == nullptr) {
+    if (control == nullptr || !control->Link) {
+        return false;
+    }
+    // Loaded when first needed, not on the way to showing the window.
+    if (linkCursor_ == nullptr) {
+        linkCursor_ = static_cast<HCURSOR>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(LinkCursorId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    }
+    if (linkCursor_ == nullptr) {
         return false;
     }
     SetCursor(linkCursor_);

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr DWORD SettleMs = 500;
+
 struct Search {
     DWORD ProcessId;
     HWND Window;
@@ -56,6 +58,9 @@ double StartOnce(const std::wstring& path)
         PostMessageW(search.Window, WM_CLOSE, 0, 0);
     }
     WaitForSingleObject(process.hProcess, 30000);
+    // What a close sets going (the calculator opens a web page) settles
+    // before the next start is timed.
+    Sleep(SettleMs);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     if (search.Window == nullptr) {
