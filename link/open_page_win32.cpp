@@ -2,8 +2,8 @@
 
 #include "win32/wide_text.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 

@@ -43,30 +43,8 @@ std::string ExactDigits(float whole)
     return digits;
 }
 
-// The first `kept` digits, rounded half to even on the digits dropped, and
-// the dropped places filled with zeros; a carry may add a digit in front.
-std::string RoundedToDigits(const std::string& digits, std::size_t kept)
-{
-    std::string rounded = digits.substr(0, kept);
-    const std::string dropped = digits.substr(kept);
-    const bool aboveHalf = !dropped.empty() && (dropped[0] > '5' || (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos));
-    const bool half = !dropped.empty() && dropped[0] == '5' && dropped.find_first_not_of('0', 1) == std::string::npos;
-    const bool odd = ((rounded.back() - '0') % 2) != 0;
-    if (aboveHalf || (half && odd)) {
-        std::size_t at = rounded.size();
-        while (at > 0 && rounded[at - 1] == '9') {
-            rounded[--at] = '0';
-        }
-        if (at == 0) {
-            rounded.insert(rounded.begin(), '1');
-        } else {
-            ++rounded[at - 1];
-        }
-    }
-    return rounded + std::string(dropped.size(), '0');
-}
-
-// The next number up with `kept` significant digits, zeros after them.
+// The next number up with `kept` significant digits, zeros after them; a
+// carry may add a digit in front.
 std::string NextUp(std::string digits, std::size_t kept)
 {
     std::size_t at = kept;
@@ -79,6 +57,20 @@ std::string NextUp(std::string digits, std::size_t kept)
         ++digits[at - 1];
     }
     return digits;
+}
+
+// The first `kept` digits, rounded half to even on the digits dropped, and
+// the dropped places filled with zeros.
+std::string RoundedToDigits(const std::string& digits, std::size_t kept)
+{
+    const std::string dropped = digits.substr(kept);
+    const std::string truncated = digits.substr(0, kept) + std::string(dropped.size(), '0');
+    if (dropped.empty() || dropped[0] < '5') {
+        return truncated;
+    }
+    const bool exactHalf = dropped[0] == '5' && dropped.find_first_not_of('0', 1) == std::string::npos;
+    const bool odd = ((digits[kept - 1] - '0') % 2) != 0;
+    return exactHalf && !odd ? truncated : NextUp(truncated, kept);
 }
 
 bool ReadsBackAs(const std::string& digits, float whole)

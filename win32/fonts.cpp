@@ -16,9 +16,9 @@ FormFont::FormFont(const form::Font& font, int dotsPerInch)
 {
     // The face names of the form are plain ASCII.
     const std::u16string face(font.Face.begin(), font.Face.end());
-    font_ = CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
-                        FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(face));
+    font_ = CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE,
+                        FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, Wide(face));
 }
 
 FormFont::~FormFont()

@@ -9,7 +9,7 @@ namespace acpower::win32 {
 // Owns one GDI font made from a face of the form at the display's DPI.
 class FormFont {
 public:
-    FormFont(const form::Font& font, int dotsPerInch);
+    explicit FormFont(const form::Font& font, int dotsPerInch);
     ~FormFont();
     FormFont(const FormFont&) = delete;
     FormFont& operator=(const FormFont&) = delete;

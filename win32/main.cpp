@@ -1,8 +1,8 @@
 #include "win32/main_window.h"
 #include "win32/windows_locale.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {

@@ -132,9 +132,9 @@ bool MainWindow::Create()
     // The title bar's and the taskbar's sizes, each drawn for its size.
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIconSm
+        = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
+                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ClassName;
@@ -250,8 +250,7 @@ void MainWindow::CreateControl(const form::Control& control)
     const std::u16string caption(control.Caption);
     const HWND handle = CreateWindowExW(box ? WS_EX_CLIENTEDGE : 0, ClassOf(control.Kind), Wide(caption),
                                         StyleOf(control), left, top, width, height, window_,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id)), instance_,
-                                        nullptr);
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id)), instance_, nullptr);
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.OwnFont)), FALSE);
     if (control.Kind == form::ControlKind::EntryBox) {
         // A pasted text is judged whole, however long, as it is on Linux.
@@ -350,8 +349,8 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control, bool editable)
 {
     const form::Control* described = form::FindControl(GetDlgCtrlID(control));
     if (described == nullptr) {
-        return DefWindowProcW(window_, editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
-                              reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+        return DefWindowProcW(window_, editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
     }
     if (described->TextColour) {
         SetTextColor(dc, ColourOf(*described->TextColour));

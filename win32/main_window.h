@@ -17,7 +17,7 @@ namespace acpower::win32 {
 // when it is destroyed.
 class MainWindow {
 public:
-    MainWindow(HINSTANCE instance, NumberLocale locale);
+    explicit MainWindow(HINSTANCE instance, NumberLocale locale);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;

@@ -2,8 +2,8 @@
 // pixel art, crisp at every size, and the icon file must not fall behind the
 // art it was made from.
 
-#include "tests/support/little_endian.h"
 #include "resources/program_art.h"
+#include "tests/support/little_endian.h"
 #include "tools/icon_art.h"
 
 #include <QFile>

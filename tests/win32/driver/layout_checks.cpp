@@ -30,8 +30,8 @@ std::string SizeText(SIZE size)
 
 std::string RectText(const RECT& rect)
 {
-    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
-           std::to_string(rect.bottom) + ")";
+    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", "
+        + std::to_string(rect.bottom) + ")";
 }
 
 RECT RectInClient(HWND window, HWND control)
@@ -99,8 +99,8 @@ COLORREF ColourOf(const form::Rgb& colour)
 bool IsInk(COLORREF pixel, COLORREF text, COLORREF background)
 {
     const auto distance = [](COLORREF a, COLORREF b) {
-        return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
-               std::abs(GetBValue(a) - GetBValue(b));
+        return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b))
+            + std::abs(GetBValue(a) - GetBValue(b));
     };
     return distance(pixel, text) < distance(pixel, background);
 }
@@ -168,14 +168,15 @@ COLORREF BackgroundOf(const form::Control& described)
 
 // The same text drawn here in the font the table names, with the same
 // alignment and wrapping, inside a bitmap of the control's size.
-SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& caption, const RECT& area,
-                       COLORREF text, COLORREF background)
+SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& caption, const RECT& area, COLORREF text,
+                       COLORREF background)
 {
     const form::Font font = described.OwnFont.value_or(form::Form1.DefaultFont);
     const std::u16string face(font.Face.begin(), font.Face.end());
-    const HFONT gdiFont = CreateFontW(-MulDiv(font.CentiPoints, Dpi, 7200), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
-                                      FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, reinterpret_cast<const wchar_t*>(face.c_str()));
+    const HFONT gdiFont
+        = CreateFontW(-MulDiv(font.CentiPoints, Dpi, 7200), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                      FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_DONTCARE, reinterpret_cast<const wchar_t*>(face.c_str()));
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     const int width = area.right - area.left;
@@ -219,7 +220,8 @@ void CheckFont(const ScreenShot& shot, const RECT& rect, const form::Control& de
     // Two pixels of slack: the screen and a memory bitmap do not always end
     // a text's last letter alike. Another face, size or weight is further off.
     log.Expect(std::abs(drawn.cx - expected.cx) <= 2 && std::abs(drawn.cy - expected.cy) <= 1 && expected.cx > 0,
-               Named(described, "font: text drawn ") + SizeText(drawn) + ", the table's font draws " + SizeText(expected));
+               Named(described, "font: text drawn ") + SizeText(drawn) + ", the table's font draws "
+                   + SizeText(expected));
 }
 
 void CheckColours(const ScreenShot& shot, const RECT& rect, const form::Control& described, CheckLog& log)

@@ -85,8 +85,8 @@ void CheckLinksAndClose(ProgramUnderTest& program, CheckLog& log)
         const int expected = before + row.PagesAfter;
         // A click that must open nothing is given a moment to do so anyway;
         // an extra page after any other click shows in the next row's count.
-        const Opened opened = row.PagesAfter == 0 ? WaitForPages(expected + 1, QuietMs)
-                                                  : WaitForPages(expected, BrowserTimeoutMs);
+        const Opened opened
+            = row.PagesAfter == 0 ? WaitForPages(expected + 1, QuietMs) : WaitForPages(expected, BrowserTimeoutMs);
         log.Expect(opened.Pages == expected, row.Name);
     }
 
