@@ -2,8 +2,10 @@
 
 #include "win32/wide_text.h"
 
-#include <shellapi.h>
+// windows.h first: the other Windows headers build on it.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 

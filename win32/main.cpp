@@ -1,8 +1,10 @@
 #include "win32/main_window.h"
 #include "win32/windows_locale.h"
 
-#include <commctrl.h>
+// windows.h first: the other Windows headers build on it.
 #include <windows.h>
+
+#include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
