@@ -3,7 +3,7 @@
 # with the example room typed in as a user would type it.
 #   scripts/screenshot.sh [--empty] [output.png]
 # --empty shows the window as it starts, with nothing typed.
-# ACPOWER_SCREENSHOT_BUILD names another build tree to use (default build/screenshot).
+# It builds and shoots the run preset's tree, build/run.
 set -euo pipefail
 ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ACPOWER_ROOT/scripts/setup.sh"
@@ -66,8 +66,9 @@ if [[ ${ACPOWER_IN_XVFB:-} == 1 ]]; then
 fi
 
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" xvfb xauth imagemagick xdotool x11-utils openbox
-build_dir=${ACPOWER_SCREENSHOT_BUILD:-$ACPOWER_ROOT/build/screenshot}
-acpower_build "$build_dir" -DBUILD_TESTING=OFF
+build_dir=$ACPOWER_ROOT/build/run
+cmake --preset run >/dev/null
+cmake --build --preset run
 mkdir -p "$(dirname "$output")"
 args=()
 if [[ $typing == no ]]; then
