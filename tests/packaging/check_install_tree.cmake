@@ -24,7 +24,8 @@ set(expected
     usr/bin/${EXECUTABLE}
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml
-    usr/share/doc/${EXECUTABLE}/copyright)
+    usr/share/doc/${EXECUTABLE}/copyright
+    usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size IN LISTS SIZES)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
