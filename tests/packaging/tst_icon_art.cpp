@@ -68,8 +68,8 @@ bool showsInk(const QImage& image, int x, int y, QRgb ink)
     return colourDistance(pixel, ink) < colourDistance(pixel, qRgb(0xFF, 0xFF, 0xFF));
 }
 
-// Whether some pixel of `image` within one pixel of (x, y) is exactly `ink`,
-// or else shows it.
+// Whether a pixel of `image` within one pixel of (x, y) is `ink`: exactly so
+// when `exact`, else merely showing it.
 bool inkNear(const QImage& image, int x, int y, QRgb ink, bool exact)
 {
     for (int ny = std::max(0, y - 1); ny <= std::min(image.height() - 1, y + 1); ++ny) {
