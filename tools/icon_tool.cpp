@@ -1,6 +1,6 @@
-// Draws the program's icons from its pixel art: the build calls it for the
-// Linux theme icons, scripts/regenerate-icon.sh for the committed Windows
-// icon file.
+// Draws the program's icons from its pixel art and its scalable drawing: the
+// build calls it for the Linux theme icons, scripts/regenerate-icon.sh for the
+// committed Windows icon file.
 
 #include "tools/icon_art.h"
 
@@ -10,13 +10,15 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 int usage()
 {
     std::fputs("usage: acpower_icon_tool png SIZE OUT.png ART...\n"
-               "       acpower_icon_tool ico OUT.ico ART...\n",
+               "       acpower_icon_tool ico OUT.ico ART...\n"
+               "ART: the scalable drawing (.svg) and the pixel art, in any order\n",
                stderr);
     return 2;
 }
@@ -59,11 +61,11 @@ int main(int argc, char* argv[])
             return usage();
         }
         const QString out = args.takeFirst();
-        const QList<QImage> art = acpower::icons::loadArt(args, &error);
-        if (art.isEmpty()) {
+        const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(args, &error);
+        if (!art) {
             return fail(error);
         }
-        const QImage icon = acpower::icons::renderIcon(art, size);
+        const QImage icon = acpower::icons::renderIcon(*art, size);
         QByteArray png;
         {
             QBuffer buffer(&png);
@@ -76,13 +78,13 @@ int main(int argc, char* argv[])
     }
     if (mode == QLatin1String("ico")) {
         const QString out = args.takeFirst();
-        const QList<QImage> art = acpower::icons::loadArt(args, &error);
-        if (art.isEmpty()) {
+        const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(args, &error);
+        if (!art) {
             return fail(error);
         }
         QList<QImage> images;
         for (const int size : acpower::icons::IcoSizes) {
-            images.append(acpower::icons::renderIcon(art, size));
+            images.append(acpower::icons::renderIcon(*art, size));
         }
         return write(out, acpower::icons::encodeIco(images), &error) ? 0 : fail(error);
     }
