@@ -21,6 +21,7 @@
 
 #include "core/calculator.h"
 #include "core/entry_rules.h"
+#include "core/hints.h"
 #include "numbers/number_locale.h"
 #include "numbers/number_parse.h"
 #include "tests/support/test_locales.h"
@@ -231,6 +232,27 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     }
 }
 
+// The quote, its marks and the longest reason: a note stays one short line
+// whatever was pasted.
+constexpr std::size_t kLongestNotice = acpower::NoticeQuoteLength + 3 + 40;
+
+// A comma and a point mean the same in every locale, and white space around
+// a number is no part of it: either change must leave the reading as it is.
+void RequireSameReading(const std::u16string& text, const NumberLocale& locale)
+{
+    const acpower::ParsedNumber parsed = ParseNumber(text, locale);
+    std::u16string swapped = text;
+    for (char16_t& unit : swapped) {
+        unit = unit == u',' ? u'.' : (unit == u'.' ? u',' : unit);
+    }
+    const std::u16string padded = u"\t " + text + u"\r\n";
+    for (const std::u16string& other : {swapped, padded}) {
+        const acpower::ParsedNumber again = ParseNumber(other, locale);
+        Require(again.Status == parsed.Status && again.Value == parsed.Value,
+                "a separator swapped or white space around changed the reading", text);
+    }
+}
+
 class Session {
 public:
     explicit Session(NumberLocale locale)
@@ -246,6 +268,9 @@ public:
         const float factorBefore = calculator_.State().WindowFactor;
         const acpower::EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
         const acpower::ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
+        RequireSameReading(text, calculator_.Locale());
+        Require(outcome.ClearBox == !outcome.Notice.empty(), "a note without an emptied box, or the other way", text);
+        Require(outcome.Notice.size() <= kLongestNotice, "a note is longer than one short line", text);
         if (outcome.ClearBox) {
             Require(parsed.Status != ParseStatus::Ok, "a number was refused", text);
             // The window empties the box, and that change runs the rule again.
@@ -264,6 +289,7 @@ public:
         Require(state.WindowFactor == factorBefore, "typing changed the window factor");
         RequireBoxesMatch(state);
         RequireResults(outcome.Results, state, calculator_.Locale());
+        RequireHints(outcome.Results);
     }
 
     void Append(std::size_t box, const std::u16string& typed)
@@ -294,6 +320,7 @@ public:
         Require(state.WindowFactor == expected, "the selector set the wrong factor", selectorText);
         RequireBoxesMatch(state);
         RequireResults(texts, state, calculator_.Locale());
+        RequireHints(texts);
     }
 
     void StartUpChoice()
@@ -303,6 +330,20 @@ public:
     }
 
 private:
+    // A hover text exists exactly while its box shows something, and begins
+    // with the box's whole text.
+    void RequireHints(const ResultTexts& texts) const
+    {
+        const std::u16string volume = calculator_.VolumeHint();
+        const std::u16string power = calculator_.PowerHint();
+        Require(volume.empty() == texts.Volume.empty(), "the volume's hover text does not follow its box", volume);
+        Require(power.empty() == texts.Power.empty(), "the power's hover text does not follow its box", power);
+        const std::u16string volumeStart = u"Объем помещения: " + texts.Volume + u" куб. м\n";
+        const std::u16string powerStart = u"Мощность кондиционера: " + texts.Power + u" кВт\n";
+        Require(volume.empty() || volume.rfind(volumeStart, 0) == 0, "the volume's hover text lacks its box's", volume);
+        Require(power.empty() || power.rfind(powerStart, 0) == 0, "the power's hover text lacks its box's", power);
+    }
+
     // Picks and other boxes never touch a box's field.
     void RequireBoxesMatch(CalculatorState state) const
     {
