@@ -7,7 +7,6 @@ using acpower::form::Rgb;
 using acpower::form::ScreenRect;
 using acpower::form::Theme;
 
-Q_DECLARE_METATYPE(acpower::form::Rgb)
 Q_DECLARE_METATYPE(acpower::form::ScreenRect)
 Q_DECLARE_METATYPE(acpower::form::Theme)
 
@@ -29,23 +28,15 @@ private slots:
         const ScreenRect screen{0, 0, 1024, 768};
         const ScreenRect window{0, 0, 577, 222};
         QTest::newRow("centred") << true << window << screen << 223 << 273;
-        QTest::newRow("centred under a top panel") << true << window << ScreenRect{0, 32, 1024, 736} << 223 << 289;
-        QTest::newRow("odd leftover rounds down") << true << ScreenRect{0, 0, 577, 223} << screen << 223 << 272;
-        QTest::newRow("exactly as large as the area") << true << ScreenRect{0, 0, 1024, 768} << screen << 0 << 0;
         QTest::newRow("wider than the area, as at scale factor 2")
             << true << window << ScreenRect{0, 0, 512, 384} << 0 << 81;
-        QTest::newRow("taller than the area") << true << ScreenRect{0, 0, 300, 500} << ScreenRect{0, 0, 1024, 400}
-                                              << 362 << 0;
-        QTest::newRow("larger than a screen left of the primary")
-            << true << window << ScreenRect{-400, 0, 400, 300} << -400 << 39;
+        QTest::newRow("taller than a screen left of the primary")
+            << true << window << ScreenRect{-1024, 0, 1024, 200} << -801 << 0;
         QTest::newRow("far out on a huge desktop")
             << true << window << ScreenRect{2147483000, 0, 600, 300} << 2147483011 << 39;
-        QTest::newRow("a note that fits stays") << false << ScreenRect{100, 100, 200, 20} << screen << 100 << 100;
         QTest::newRow("a note past the bottom right corner")
             << false << ScreenRect{1000, 760, 100, 20} << screen << 924 << 748;
-        QTest::newRow("a note before the top left corner")
-            << false << ScreenRect{-50, -5, 100, 20} << screen << 0 << 0;
-        QTest::newRow("a note wider than the screen") << false << ScreenRect{300, 10, 2000, 20} << screen << 0 << 10;
+        QTest::newRow("a note wider than the screen") << false << ScreenRect{300, -10, 2000, 20} << screen << 0 << 0;
         // clang-format on
     }
 
@@ -65,33 +56,7 @@ private slots:
         QCOMPARE(placed.Height, rect.Height);
     }
 
-    void contrastRatio_data()
-    {
-        // clang-format off
-        QTest::addColumn<Rgb>("first");
-        QTest::addColumn<Rgb>("second");
-        QTest::addColumn<double>("ratio");
-
-        QTest::newRow("black on white") << Rgb{0, 0, 0} << Rgb{255, 255, 255} << 21.0;
-        QTest::newRow("either order") << Rgb{255, 255, 255} << Rgb{0, 0, 0} << 21.0;
-        QTest::newRow("a colour on itself") << Rgb{0, 0, 192} << Rgb{0, 0, 192} << 1.0;
-        QTest::newRow("red on white") << Rgb{255, 0, 0} << Rgb{255, 255, 255} << 3.998;
-        QTest::newRow("#777 on white") << Rgb{119, 119, 119} << Rgb{255, 255, 255} << 4.478;
-        QTest::newRow("white on the light grey of the result boxes")
-            << Rgb{255, 255, 255} << Rgb{224, 224, 224} << 1.320;
-        // clang-format on
-    }
-
-    void contrastRatio()
-    {
-        QFETCH(Rgb, first);
-        QFETCH(Rgb, second);
-        QFETCH(double, ratio);
-
-        QVERIFY2(qAbs(acpower::form::ContrastRatio(first, second) - ratio) < 0.005,
-                 qPrintable(QString::number(acpower::form::ContrastRatio(first, second))));
-    }
-
+    // Also a check of the WCAG formula, pinned where red on grey crosses 3 : 1.
     void formReadsOnTheme_data()
     {
         // clang-format off
@@ -102,12 +67,14 @@ private slots:
         const Rgb white{255, 255, 255};
         QTest::newRow("the classic look it falls back to") << acpower::form::ClassicLight << true;
         QTest::newRow("a light theme") << Theme{{239, 239, 239}, black, white, black} << true;
-        QTest::newRow("a light high-contrast theme") << Theme{white, black, white, black} << true;
         QTest::newRow("a dark theme") << Theme{{53, 53, 53}, white, {42, 42, 42}, white} << false;
         QTest::newRow("a dark high-contrast theme") << Theme{black, white, black, {255, 255, 0}} << false;
+        QTest::newRow("the lightest grey face the red captions fail on")
+            << Theme{{222, 222, 222}, black, white, black} << false;
+        QTest::newRow("one step lighter, they read at 3.0004 : 1")
+            << Theme{{223, 223, 223}, black, white, black} << true;
         QTest::newRow("a light face too dark for the red captions")
             << Theme{{212, 208, 200}, black, white, black} << false;
-        QTest::newRow("light face, light box text") << Theme{{239, 239, 239}, black, {30, 30, 30}, white} << false;
         // clang-format on
     }
 

@@ -289,7 +289,6 @@ public:
         Require(state.WindowFactor == factorBefore, "typing changed the window factor");
         RequireBoxesMatch(state);
         RequireResults(outcome.Results, state, calculator_.Locale());
-        RequireHints(outcome.Results);
     }
 
     void Append(std::size_t box, const std::u16string& typed)
@@ -320,7 +319,6 @@ public:
         Require(state.WindowFactor == expected, "the selector set the wrong factor", selectorText);
         RequireBoxesMatch(state);
         RequireResults(texts, state, calculator_.Locale());
-        RequireHints(texts);
     }
 
     void StartUpChoice()
@@ -330,20 +328,6 @@ public:
     }
 
 private:
-    // A hover text exists exactly while its box shows something, and begins
-    // with the box's whole text.
-    void RequireHints(const ResultTexts& texts) const
-    {
-        const std::u16string volume = calculator_.VolumeHint();
-        const std::u16string power = calculator_.PowerHint();
-        Require(volume.empty() == texts.Volume.empty(), "the volume's hover text does not follow its box", volume);
-        Require(power.empty() == texts.Power.empty(), "the power's hover text does not follow its box", power);
-        const std::u16string volumeStart = u"Объем помещения: " + texts.Volume + u" куб. м\n";
-        const std::u16string powerStart = u"Мощность кондиционера: " + texts.Power + u" кВт\n";
-        Require(volume.empty() || volume.rfind(volumeStart, 0) == 0, "the volume's hover text lacks its box's", volume);
-        Require(power.empty() || power.rfind(powerStart, 0) == 0, "the power's hover text lacks its box's", power);
-    }
-
     // Picks and other boxes never touch a box's field.
     void RequireBoxesMatch(CalculatorState state) const
     {
