@@ -223,13 +223,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool MainWindow::event(QEvent* event)
+{
+    // A new desktop theme reaches event() only, never changeEvent(). The
+    // classic look taken for the old theme is dropped; the palette change
+    // that follows judges the new one.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        setPalette(QPalette());
+    }
+    return QWidget::event(event);
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) {
-        // Drop a classic look taken for an earlier theme and judge the new one.
-        setPalette(QPalette());
-    }
     if (event->type() == QEvent::PaletteChange) {
         FitColoursToTheme();
     }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
 #include <QStyle>
@@ -457,8 +458,11 @@ void WindowLayoutTest::readableOnEveryTheme()
     acpower::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.setPalette(theme);
-    QCOMPARE(window.palette().color(QPalette::Window) == theme.color(QPalette::Window), followed);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+    // A new application palette reaches the widgets through the event loop.
+    QApplication::setPalette(theme);
+    QCoreApplication::processEvents();
     const QStringList room{"25", "2,8", "3", "2", "1000"};
     for (int i = 0; i < room.size(); ++i) {
         ControlNamed<QLineEdit>(window, QStringLiteral("Text%1").arg(i + 1))->setText(room[i]);
@@ -481,6 +485,11 @@ void WindowLayoutTest::readableOnEveryTheme()
             QVERIFY2(text.Ground == *control.Background, qPrintable(Latin1(control.Name)));
         }
     }
+    QCOMPARE(window.palette().color(QPalette::Window) == theme.color(QPalette::Window), followed);
+    // Back on the light theme, the window follows it again.
+    QApplication::setPalette(desktop);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.palette().color(QPalette::Window), desktop.color(QPalette::Window));
 }
 
 QTEST_MAIN(WindowLayoutTest)
