@@ -14,6 +14,16 @@ bool IsHighSurrogate(char16_t unit)
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
+// Control characters and the marks that change the direction of text: a
+// pasted right-to-left override must not reorder the words around the quote.
+bool ShownAsSpace(char16_t unit)
+{
+    const bool control = unit < 0x20 || unit == 0x7F || unit == 0x2028 || unit == 0x2029;
+    const bool direction = unit == 0x200E || unit == 0x200F || (unit >= 0x202A && unit <= 0x202E)
+        || (unit >= 0x2066 && unit <= 0x2069) || unit == 0x061C;
+    return control || direction;
+}
+
 std::u16string Quoted(std::u16string_view text)
 {
     std::u16string_view shown = text;
@@ -29,8 +39,7 @@ std::u16string Quoted(std::u16string_view text)
     }
     std::u16string quote = u"«";
     for (const char16_t unit : shown) {
-        const bool control = unit < 0x20 || unit == 0x7F || unit == 0x2028 || unit == 0x2029;
-        quote.push_back(control ? u' ' : unit);
+        quote.push_back(ShownAsSpace(unit) ? u' ' : unit);
     }
     if (cut) {
         quote += u"…";

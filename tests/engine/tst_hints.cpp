@@ -46,6 +46,8 @@ private slots:
             << "1\n2\t" + QString(100000, 'x') << QString::fromUtf8("«1 2 xxxxxxxxxxx…»") + notNumber;
         QTest::newRow("a character of two units is not split")
             << QString(14, 'a') + QString::fromUtf8("😀b") << QString::fromUtf8("«aaaaaaaaaaaaaa…»") + notNumber;
+        QTest::newRow("direction marks cannot reorder the note")
+            << QString::fromUtf8("1\u202E2\u20663") << QString::fromUtf8("«1 2 3»") + notNumber;
         QTest::newRow("beyond single precision") << QString(40, '9')
             << QString::fromUtf8("«999999999999999…» — слишком большое число; поле очищено");
         // clang-format on
