@@ -49,6 +49,19 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # Opening the company page goes through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The first build of this version for Debian. A package with a Debian
+# revision keeps its changelog as changelog.Debian.gz.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(ACPOWER_DEBIAN_VERSION "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+
+if(UNIX AND NOT APPLE)
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocs.cmake)
+    acpower_email_date(ACPOWER_RELEASE_DATE_EMAIL "${ACPOWER_RELEASE_DATE}")
+    set(ACPOWER_DEBIAN_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.Debian)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/linux/changelog.Debian.in ${ACPOWER_DEBIAN_CHANGELOG} @ONLY)
+    acpower_gzip(acpower_debian_changelog ${ACPOWER_DEBIAN_CHANGELOG})
+    install(FILES ${ACPOWER_DEBIAN_CHANGELOG}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 # --- Windows ---------------------------------------------------------------
 # The Win32 program is one static executable, so the packages hold it, the

@@ -1,5 +1,7 @@
 #include "core/calculator.h"
 
+#include "core/hints.h"
+
 #include <utility>
 
 namespace acpower {
@@ -11,17 +13,30 @@ Calculator::Calculator(NumberLocale locale)
 
 EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_view text)
 {
-    return acpower::AcceptNumericEntry(state_, field, text, locale_);
+    EntryOutcome outcome = acpower::AcceptNumericEntry(state_, field, text, locale_);
+    shown_ = outcome.Results;
+    return outcome;
 }
 
 ResultTexts Calculator::ApplyWindowSide(std::u16string_view selectorText)
 {
-    return acpower::ApplyWindowSide(state_, selectorText, locale_);
+    shown_ = acpower::ApplyWindowSide(state_, selectorText, locale_);
+    return shown_;
 }
 
 std::u16string_view Calculator::SelectShadySide()
 {
     return acpower::SelectShadySide(state_);
+}
+
+std::u16string Calculator::VolumeHint() const
+{
+    return acpower::VolumeHint(state_, shown_, locale_);
+}
+
+std::u16string Calculator::PowerHint() const
+{
+    return acpower::PowerHint(state_, shown_, locale_);
 }
 
 const CalculatorState& Calculator::State() const

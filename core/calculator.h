@@ -5,6 +5,7 @@
 #include "core/recalculate.h"
 #include "numbers/number_locale.h"
 
+#include <string>
 #include <string_view>
 
 namespace acpower {
@@ -19,11 +20,17 @@ public:
     ResultTexts ApplyWindowSide(std::u16string_view selectorText);
     std::u16string_view SelectShadySide();
 
+    // The hover texts of the result boxes as they stand after the last
+    // recalculation; empty while their box is.
+    std::u16string VolumeHint() const;
+    std::u16string PowerHint() const;
+
     const CalculatorState& State() const;
     const NumberLocale& Locale() const;
 
 private:
     CalculatorState state_;
+    ResultTexts shown_;
     NumberLocale locale_;
 };
 

@@ -1,5 +1,6 @@
 #include "core/entry_rules.h"
 
+#include "core/hints.h"
 #include "numbers/number_parse.h"
 
 namespace acpower {
@@ -32,6 +33,9 @@ EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u
         // A number too large for single precision is refused like a stray
         // letter: keeping it would poison every later result.
         outcome.ClearBox = !text.empty();
+        if (outcome.ClearBox) {
+            outcome.Notice = EmptiedBoxNotice(text, parsed.Status);
+        }
         FieldOf(state, field) = 0.0F;
     }
     outcome.Results = Recalculate(state, locale);

@@ -5,6 +5,7 @@
 #include "numbers/number_locale.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace acpower {
@@ -37,6 +38,8 @@ struct EntryOutcome {
     // The box's text is not a number and must be emptied. Emptying it changes
     // the text again, and that change runs this rule once more on "".
     bool ClearBox = false;
+    // What the window tells the user at the box it empties; empty otherwise.
+    std::u16string Notice;
     ResultTexts Results;
 };
 

@@ -109,6 +109,36 @@ std::u16string WholeDigits(float magnitude)
     return std::u16string(shortest.begin(), shortest.end());
 }
 
+// Whole doubles written with the fewest significant digits that read back.
+std::u16string WholeDigits(double magnitude)
+{
+    char buffer[64];
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+#else
+    // Seventeen significant digits always read back to the same double.
+    const int length = std::snprintf(buffer, sizeof buffer, "%.16e", magnitude);
+    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(length)));
+#endif
+}
+
+// Past this a double has no fraction worth showing, and the count of units
+// of the last place no longer fits 64 bits.
+constexpr double LargestCountable = 1e15;
+
+std::u16string Grouped(const std::u16string& digits, std::u16string_view separator)
+{
+    std::u16string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (digits.size() - i) % 3 == 0) {
+            text += separator;
+        }
+        text.push_back(digits[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
 double RoundToTenths(float value)
@@ -151,6 +181,44 @@ std::u16string DisplayText(float value, const NumberLocale& locale)
     if (tenth != 0) {
         text += DecimalSeparatorOf(locale);
         text.push_back(static_cast<char16_t>(u'0' + tenth));
+    }
+    return text;
+}
+
+std::u16string GroupedText(double value, int decimals, const NumberLocale& locale)
+{
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    decimals = decimals < 0 ? 0 : (decimals > 3 ? 3 : decimals);
+    std::int64_t unit = 1;
+    for (int i = 0; i < decimals; ++i) {
+        unit *= 10;
+    }
+    const double magnitude = std::fabs(value);
+    std::u16string whole;
+    std::int64_t fraction = 0;
+    if (magnitude < LargestCountable) {
+        // nearbyint rounds exact halves to even, as the result boxes do.
+        const auto count = static_cast<std::int64_t>(std::nearbyint(magnitude * static_cast<double>(unit)));
+        const std::string digits = std::to_string(count / unit);
+        whole.assign(digits.begin(), digits.end());
+        fraction = count % unit;
+    } else {
+        whole = WholeDigits(magnitude);
+    }
+    std::u16string text;
+    if (std::signbit(value) && (whole != u"0" || fraction != 0)) {
+        text = MinusSignOf(locale);
+    }
+    text += Grouped(whole, locale.GroupSeparator);
+    if (fraction != 0) {
+        std::string tail = std::to_string(fraction + unit).substr(1);
+        while (tail.back() == '0') {
+            tail.pop_back();
+        }
+        text += DecimalSeparatorOf(locale);
+        text.append(tail.begin(), tail.end());
     }
     return text;
 }

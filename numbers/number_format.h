@@ -17,4 +17,10 @@ double RoundToTenths(float value);
 // empty text; the engine never asks for one.
 std::u16string DisplayText(float value, const NumberLocale& locale);
 
+// A figure for reading rather than for a result box: rounded to at most
+// `decimals` places (0 to 3), with the locale's separator and minus sign,
+// thousands grouped with the locale's group separator, trailing zeros of the
+// fraction dropped, never an exponent. Non-finite values give an empty text.
+std::u16string GroupedText(double value, int decimals, const NumberLocale& locale);
+
 }  // namespace acpower

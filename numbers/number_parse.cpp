@@ -12,21 +12,41 @@ bool StartsWith(std::u16string_view text, std::size_t at, std::u16string_view pr
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
 
-bool PointAlsoSeparatesDecimals(const NumberLocale& locale)
+bool IsDigit(char16_t c)
 {
-    return locale.DecimalSeparator == u"," && locale.GroupSeparator != u".";
+    return c >= u'0' && c <= u'9';
+}
+
+// What Russians put between groups of thousands: a space, typed or set by a
+// word processor as a no-break, thin or narrow no-break space.
+bool IsGroupSpace(char16_t c)
+{
+    return c == u' ' || c == u'\u00A0' || c == u'\u2009' || c == u'\u202F';
+}
+
+// Around the number also tabs and line breaks: a spreadsheet cell is pasted
+// with its line break.
+bool IsOuterSpace(char16_t c)
+{
+    return IsGroupSpace(c) || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
 
 // The text rewritten as "[-]digits[.digits]" for the converter, or empty when
 // the text is not a number.
 std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
 {
-    std::size_t begin = text.find_first_not_of(u' ');
-    if (begin == std::u16string_view::npos) {
+    std::size_t begin = 0;
+    while (begin < text.size() && IsOuterSpace(text[begin])) {
+        ++begin;
+    }
+    std::size_t end = text.size();
+    while (end > begin && IsOuterSpace(text[end - 1])) {
+        --end;
+    }
+    text = text.substr(0, end);
+    if (begin == end) {
         return {};
     }
-    const std::size_t end = text.find_last_not_of(u' ') + 1;
-    text = text.substr(0, end);
 
     std::string ascii;
     const std::u16string_view MinusSign = MinusSignOf(locale);
@@ -40,24 +60,35 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
         ++begin;
     }
 
+    // The interface is Russian, and its users write decimals with a comma
+    // whatever the system's locale says, while a point is the key next to the
+    // digits: both serve everywhere, and so does the locale's own separator.
     const std::u16string_view separator = DecimalSeparatorOf(locale);
-    const bool pointAlso = PointAlsoSeparatesDecimals(locale);
     bool separatorSeen = false;
     std::size_t digits = 0;
     std::size_t at = begin;
     while (at < text.size()) {
         const char16_t c = text[at];
-        if (c >= u'0' && c <= u'9') {
+        if (IsDigit(c)) {
             ascii.push_back(static_cast<char>('0' + (c - u'0')));
             ++digits;
             ++at;
             continue;
         }
-        const bool isSeparator = StartsWith(text, at, separator);
-        if (!isSeparator && !(pointAlso && c == u'.')) {
-            return {};
+        // A group space only between two digits of the whole part; the outer
+        // spaces are already cut, so a digit always follows it here.
+        const bool afterDigit = at > begin && IsDigit(text[at - 1]);
+        if (IsGroupSpace(c) && !separatorSeen && afterDigit && at + 1 < text.size() && IsDigit(text[at + 1])) {
+            ++at;
+            continue;
         }
-        if (separatorSeen) {
+        std::size_t length = 0;
+        if (StartsWith(text, at, separator)) {
+            length = separator.size();
+        } else if (c == u',' || c == u'.') {
+            length = 1;
+        }
+        if (length == 0 || separatorSeen) {
             return {};
         }
         separatorSeen = true;
@@ -65,7 +96,7 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
             ascii.push_back('0');
         }
         ascii.push_back('.');
-        at += isSeparator ? separator.size() : 1;
+        at += length;
     }
     if (digits == 0) {
         return {};

@@ -17,13 +17,15 @@ struct ParsedNumber {
     float Value = 0.0F;
 };
 
-// Reads a whole text as one decimal number: optional spaces, an optional sign
-// ('-', '+' or the locale's minus sign), digits with at most one decimal
-// separator (digits on one side may be missing, but not on both), optional
-// spaces. In a comma-decimal locale whose groups are not points, a point also
-// serves as the decimal separator, because that is the key people reach for.
-// The value is the single-precision number nearest to the decimal text; a
-// value too small for single precision becomes zero.
+// Reads a whole text as one decimal number: optional white space (spaces of
+// any width, tabs, line breaks), an optional sign ('-', '+' or the locale's
+// minus sign), digits with at most one decimal separator (digits on one side
+// may be missing, but not on both), optional white space. The separator is a
+// comma, a point or the locale's own, in every locale. A space, no-break
+// space, thin space or narrow no-break space may stand between two digits of
+// the whole part, as thousands are grouped. The value is the single-precision
+// number nearest to the decimal text; a value too small for single precision
+// becomes zero.
 ParsedNumber ParseNumber(std::u16string_view text, const NumberLocale& locale);
 
 }  // namespace acpower

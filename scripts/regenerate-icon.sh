@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Redraws resources/windows/acpower.ico and link-cursor.cur from the pixel
-# art in resources/art.
+# Redraws resources/windows/acpower.ico from the pixel art and the scalable
+# drawing in resources/art, and link-cursor.cur from the cursor's pixel art.
 # Run it after changing the art and commit the result: a Windows build takes
 # the icon file as it is and needs no tool of its own (tst_icon_art fails
 # while the file lags behind the art).
@@ -14,6 +14,7 @@ acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
 cmake --preset run >/dev/null
 cmake --build --preset run --target acpower_icon_tool
 "$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
+    "$ACPOWER_ROOT/resources/art/acpower.svg" \
     "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \
     "$ACPOWER_ROOT/resources/art/acpower-32.xpm"
 # The hot spot is the index fingertip, as the art's own header and

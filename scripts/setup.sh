@@ -2,12 +2,14 @@
 # and only those: a machine that has everything is not touched, and the
 # package lists are refreshed only when something must be installed.
 
-# What building and running the calculator needs.
+# What building and running the calculator needs. qt6-svg-dev: the build
+# renders the large icons from the scalable drawing.
 ACPOWER_RUN_PACKAGES=(
     cmake
     ninja-build
     g++
     qt6-base-dev
+    qt6-svg-dev
     fonts-liberation
 )
 
@@ -24,20 +26,23 @@ ACPOWER_BENCH_PACKAGES=(
     libbenchmark-dev
 )
 
-# What the whole test suite needs on top. qtbase5-dev: the Qt 5.15 stage;
-# binutils-mingw-w64-i686: windres, which compiles the Windows resource script
-# in its test; desktop-file-utils and appstream: the validators of the Linux
-# desktop files; the package tools: the test that builds the .deb. The
-# sanitizer stage builds with clang: libclang-rt-14-dev holds the
-# AddressSanitizer, UBSan and libFuzzer runtimes, llvm-14 the symbolizer that
-# turns their reports into file:line (and llvm-rc-14, a second resource
-# compiler for the resource test). That stage builds the benchmarks too, so
-# they are checked under the sanitizers and cannot rot unnoticed.
+# What the whole test suite needs on top. qtbase5-dev and libqt5svg5-dev: the
+# Qt 5.15 stage; binutils-mingw-w64-i686: windres, which compiles the Windows
+# resource script in its test; desktop-file-utils and appstream: the
+# validators of the Linux desktop files; the package tools and lintian: the
+# test that builds the .deb and has it judged. The sanitizer stage builds
+# with clang: libclang-rt-14-dev holds the AddressSanitizer, UBSan and
+# libFuzzer runtimes, llvm-14 the symbolizer that turns their reports into
+# file:line (and llvm-rc-14, a second resource compiler for the resource
+# test). That stage builds the benchmarks too, so they are checked under the
+# sanitizers and cannot rot unnoticed.
 ACPOWER_TEST_PACKAGES=(
     qtbase5-dev
+    libqt5svg5-dev
     binutils-mingw-w64-i686
     desktop-file-utils
     appstream
+    lintian
     "${ACPOWER_PACKAGE_PACKAGES[@]}"
     libfast-float-dev
     clang-14

@@ -1,9 +1,11 @@
 #include "tools/icon_art.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 
-#include <algorithm>
 #include <cstdint>
 
 namespace acpower::icons {
@@ -81,45 +83,76 @@ QByteArray pngEntry(const QImage& image)
 
 }  // namespace
 
-QList<QImage> loadArt(const QStringList& paths, QString* error)
+std::optional<IconArt> loadArt(const QStringList& paths, QString* error)
 {
-    QList<QImage> art;
+    IconArt art;
     for (const QString& path : paths) {
+        if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+            if (!art.drawing.isEmpty()) {
+                *error = QStringLiteral("%1: a second drawing; give one").arg(path);
+                return std::nullopt;
+            }
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+                return std::nullopt;
+            }
+            art.drawing = file.readAll();
+            // Checked here so that a broken drawing stops the build instead
+            // of leaving blank icons behind.
+            const QSvgRenderer renderer(art.drawing);
+            if (!renderer.isValid()) {
+                *error = QStringLiteral("%1: not a drawing Qt SVG can render").arg(path);
+                return std::nullopt;
+            }
+            if (renderer.viewBoxF().width() != renderer.viewBoxF().height()) {
+                *error = QStringLiteral("%1: the drawing's view box must be square").arg(path);
+                return std::nullopt;
+            }
+            continue;
+        }
         QImageReader reader(path);
         QImage image = reader.read();
         if (image.isNull()) {
             *error = QStringLiteral("%1: %2").arg(path, reader.errorString());
-            return {};
+            return std::nullopt;
         }
         if (image.width() != image.height()) {
             *error = QStringLiteral("%1: the art must be square").arg(path);
-            return {};
+            return std::nullopt;
         }
-        art.append(image.convertToFormat(QImage::Format_ARGB32));
+        art.pixelArt.append(image.convertToFormat(QImage::Format_ARGB32));
     }
-    if (art.isEmpty()) {
-        *error = QStringLiteral("no art given");
+    if (art.drawing.isEmpty()) {
+        *error = QStringLiteral("no drawing given; sizes without pixel art need one");
+        return std::nullopt;
     }
     return art;
 }
 
-QImage renderIcon(const QList<QImage>& art, int size)
+QImage renderDrawing(const QByteArray& drawing, int size)
 {
-    QList<QImage> bySize = art;
-    std::sort(bySize.begin(), bySize.end(), [](const QImage& a, const QImage& b) { return a.width() > b.width(); });
-    if (bySize.isEmpty() || size <= 0) {
+    QSvgRenderer renderer(drawing);
+    if (!renderer.isValid() || size <= 0) {
         return {};
     }
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, size, size));
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
 
-    const QImage* source = &bySize.front();
-    for (const QImage& piece : bySize) {
-        if (size % piece.width() == 0) {
-            source = &piece;
-            break;
+QImage renderIcon(const IconArt& art, int size)
+{
+    for (const QImage& piece : art.pixelArt) {
+        if (piece.width() == size) {
+            return piece;
         }
     }
-    return source->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    return renderDrawing(art.drawing, size);
 }
 
 QByteArray encodeIco(const QList<QImage>& images)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace acpower::icons {
 
@@ -18,15 +19,27 @@ inline constexpr std::array<int, 5> IcoSizes{16, 32, 48, 64, 256};
 // smaller ones stay bitmaps, which every Windows version can read.
 inline constexpr int IcoPngFromSize = 256;
 
-// Loads the square pieces of art the icons are drawn from. On failure returns
-// an empty list and says why in *error.
-QList<QImage> loadArt(const QStringList& paths, QString* error);
+// What the icons are drawn from: pixel art made by hand for a few small
+// sizes, where every pixel was placed to stay legible, and one scalable
+// drawing of the same picture for every other size, so that large icons have
+// smooth lines instead of blown-up pixels.
+struct IconArt {
+    QList<QImage> pixelArt;
+    // An SVG document with a square view box.
+    QByteArray drawing;
+};
 
-// The icon at size x size pixels, as 32-bit ARGB. Pixel art stays crisp: the
-// largest piece whose edge divides the size is blown up by whole pixels, and
-// only a size no piece divides falls back to nearest-neighbour sampling of
-// the largest piece.
-QImage renderIcon(const QList<QImage>& art, int size);
+// Loads the art: the one .svg file among the paths is the drawing, every other
+// file a square piece of pixel art. On failure returns nothing and says why in
+// *error.
+std::optional<IconArt> loadArt(const QStringList& paths, QString* error);
+
+// The drawing rendered at size x size pixels, antialiased, as 32-bit ARGB.
+QImage renderDrawing(const QByteArray& drawing, int size);
+
+// The icon at size x size pixels, as 32-bit ARGB: the pixel art made for this
+// very size where there is one, the drawing otherwise.
+QImage renderIcon(const IconArt& art, int size);
 
 // A Windows .ico file holding the given square images.
 QByteArray encodeIco(const QList<QImage>& images);

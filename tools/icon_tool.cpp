@@ -1,6 +1,6 @@
-// Draws the program's icons from its pixel art: the build calls it for the
-// Linux theme icons, scripts/regenerate-icon.sh for the committed Windows
-// icon file.
+// Draws the program's icons from its pixel art and its scalable drawing: the
+// build calls it for the Linux theme icons, scripts/regenerate-icon.sh for the
+// committed Windows icon file.
 
 #include "tools/icon_art.h"
 
@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -17,7 +18,8 @@ int usage()
 {
     std::fputs("usage: acpower_icon_tool png SIZE OUT.png ART...\n"
                "       acpower_icon_tool ico OUT.ico ART...\n"
-               "       acpower_icon_tool cur OUT.cur HOTX HOTY ART\n",
+               "       acpower_icon_tool cur OUT.cur HOTX HOTY ART\n"
+               "ART: the scalable drawing (.svg) and the pixel art, in any order\n",
                stderr);
     return 2;
 }
@@ -60,11 +62,11 @@ int main(int argc, char* argv[])
             return usage();
         }
         const QString out = args.takeFirst();
-        const QList<QImage> art = acpower::icons::loadArt(args, &error);
-        if (art.isEmpty()) {
+        const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(args, &error);
+        if (!art) {
             return fail(error);
         }
-        const QImage icon = acpower::icons::renderIcon(art, size);
+        const QImage icon = acpower::icons::renderIcon(*art, size);
         QByteArray png;
         {
             QBuffer buffer(&png);
@@ -77,13 +79,13 @@ int main(int argc, char* argv[])
     }
     if (mode == QLatin1String("ico")) {
         const QString out = args.takeFirst();
-        const QList<QImage> art = acpower::icons::loadArt(args, &error);
-        if (art.isEmpty()) {
+        const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(args, &error);
+        if (!art) {
             return fail(error);
         }
         QList<QImage> images;
         for (const int size : acpower::icons::IcoSizes) {
-            images.append(acpower::icons::renderIcon(art, size));
+            images.append(acpower::icons::renderIcon(*art, size));
         }
         return write(out, acpower::icons::encodeIco(images), &error) ? 0 : fail(error);
     }

@@ -1,22 +1,29 @@
 #include "window/main_window.h"
 
+#include "core/hints.h"
 #include "form/bindings.h"
+#include "form/colours.h"
 #include "form/form1.h"
+#include "form/placement.h"
 #include "link/company_page.h"
 #include "resources/program_art.h"
 #include "ui_form1.h"
+#include "window/box_tip.h"
 #include "window/fonts.h"
 #include "window/link_label.h"
 #include "window/qt_number_locale.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QScreen>
 #include <QString>
-#include <QStyle>
 
 namespace acpower {
 
@@ -25,6 +32,41 @@ namespace {
 QString ToQString(std::u16string_view text)
 {
     return QString::fromStdU16String(std::u16string(text));
+}
+
+form::Rgb RgbOf(const QColor& colour)
+{
+    return form::Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                     static_cast<std::uint8_t>(colour.blue())};
+}
+
+QColor ColourOf(const form::Rgb& colour)
+{
+    return QColor(colour.Red, colour.Green, colour.Blue);
+}
+
+form::Theme ThemeOf(const QPalette& palette)
+{
+    return form::Theme{RgbOf(palette.color(QPalette::Window)), RgbOf(palette.color(QPalette::WindowText)),
+                       RgbOf(palette.color(QPalette::Base)), RgbOf(palette.color(QPalette::Text))};
+}
+
+// A whole light palette around the classic colours, so that the entry boxes,
+// the selector and its list match the captions.
+QPalette ClassicPalette()
+{
+    QPalette palette(ColourOf(form::ClassicLight.Window));
+    palette.setColor(QPalette::Window, ColourOf(form::ClassicLight.Window));
+    palette.setColor(QPalette::WindowText, ColourOf(form::ClassicLight.WindowText));
+    palette.setColor(QPalette::Base, ColourOf(form::ClassicLight.Base));
+    palette.setColor(QPalette::Text, ColourOf(form::ClassicLight.Text));
+    palette.setColor(QPalette::ButtonText, ColourOf(form::ClassicLight.WindowText));
+    return palette;
+}
+
+form::ScreenRect ToScreenRect(const QRect& rect)
+{
+    return form::ScreenRect{rect.left(), rect.top(), rect.width(), rect.height()};
 }
 
 }  // namespace
@@ -39,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
     StyleControls();
     FillWindowSides();
     ConnectNotifications();
+    FitColoursToTheme();
     CentreOnScreen();
 }
 
@@ -97,6 +140,10 @@ void MainWindow::ConnectNotifications()
         if (control.Link) {
             connect(qobject_cast<LinkLabel*>(Control(control.Name)), &LinkLabel::clicked, this, &OpenCompanyPage);
         }
+        // A result box reached with the keyboard shows its hover text too.
+        if (control.Kind == form::ControlKind::ResultBox) {
+            Control(control.Name)->installEventFilter(this);
+        }
     }
 }
 
@@ -106,7 +153,35 @@ void MainWindow::CentreOnScreen()
     if (screen == nullptr) {
         return;
     }
-    setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size(), screen->availableGeometry()));
+    // move() places the frame, title bar included, where the window system
+    // knows it; before the first show the frame adds nothing yet.
+    const QSize outer = frameGeometry().size();
+    const form::ScreenRect placed
+        = form::PlaceCentred(outer.width(), outer.height(), ToScreenRect(screen->availableGeometry()));
+    move(placed.Left, placed.Top);
+}
+
+// The form sets a few colours and leaves the rest to the theme, which works
+// on the light desktops it was drawn for. Pairing each set colour with its
+// counterpart instead would leave light patches behind the coloured captions on a
+// dark window, and light result boxes among dark entry boxes. So where the
+// theme cannot carry the form's colours (a dark or a high-contrast theme),
+// the whole window takes the classic light look, on which every colour of
+// the form reads; on a light theme the window follows the theme untouched.
+void MainWindow::FitColoursToTheme()
+{
+    if (!form::FormReadsOn(ThemeOf(palette()))) {
+        // The classic look reads, so the palette change this causes ends here.
+        setPalette(ClassicPalette());
+    }
+}
+
+BoxTip& MainWindow::Tip()
+{
+    if (tip_ == nullptr) {
+        tip_ = new BoxTip(this);
+    }
+    return *tip_;
 }
 
 void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
@@ -118,6 +193,11 @@ void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
         box->setText(QString());
     }
     ShowResults(outcome.Results);
+    if (!outcome.Notice.empty()) {
+        Tip().ShowAt(box, ToQString(outcome.Notice), NoticeMilliseconds, true);
+    } else if (tip_ != nullptr && tip_->Box() == box) {
+        tip_->Dismiss();
+    }
 }
 
 void MainWindow::ApplyPickedWindowSide()
@@ -129,12 +209,54 @@ void MainWindow::ShowResults(const ResultTexts& results)
 {
     ui_->Text6->setText(QString::fromStdU16String(results.Volume));
     ui_->Text7->setText(QString::fromStdU16String(results.Power));
+    // Tool tips double as the boxes' accessible descriptions.
+    ui_->Text6->setToolTip(QString::fromStdU16String(calculator_.VolumeHint()));
+    ui_->Text7->setToolTip(QString::fromStdU16String(calculator_.PowerHint()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (tip_ != nullptr) {
+        tip_->Dismiss();
+    }
     OpenCompanyPage();
     event->accept();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // A new desktop theme reaches event() only, never changeEvent(). The
+    // classic look taken for the old theme is dropped; the palette change
+    // that follows judges the new one.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        setPalette(QPalette());
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        FitColoursToTheme();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QWidget*>(watched);
+    if (box != nullptr && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool keyboard
+            = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        if (keyboard && !box->toolTip().isEmpty()) {
+            Tip().ShowAt(box, box->toolTip(), HintMilliseconds, false);
+        }
+    }
+    if (box != nullptr && event->type() == QEvent::FocusOut && tip_ != nullptr && tip_->Box() == box) {
+        tip_->Dismiss();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace acpower

@@ -18,6 +18,7 @@
 #include <string_view>
 
 class QCloseEvent;
+class QEvent;
 class QLineEdit;
 
 namespace Ui {
@@ -25,6 +26,8 @@ class Form1;
 }
 
 namespace acpower {
+
+class BoxTip;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -35,6 +38,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The form's control of that name; the form table and the Designer form
@@ -45,6 +51,8 @@ private:
     void FillWindowSides();
     void ConnectNotifications();
     void CentreOnScreen();
+    void FitColoursToTheme();
+    BoxTip& Tip();
 
     void AcceptEntry(QLineEdit* box, EntryField field);
     void ApplyPickedWindowSide();
@@ -52,6 +60,7 @@ private:
 
     std::unique_ptr<Ui::Form1> ui_;
     Calculator calculator_;
+    BoxTip* tip_ = nullptr;  // made on first use, owned as a child
 };
 
 }  // namespace acpower

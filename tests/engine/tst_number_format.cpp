@@ -85,6 +85,33 @@ private slots:
         QCOMPARE(QString::fromStdU16String(acpower::DisplayText(value, acpower::test::PointLocale())), point);
     }
 
+    void writesGroupedTexts_data()
+    {
+        // clang-format off
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("comma");
+        QTest::addColumn<QString>("point");
+
+        QTest::newRow("rounded up into a new group") << 999.996 << 2 << QString::fromUtf8("1\u00A0000") << "1,000";
+        QTest::newRow("negative that rounds to zero") << -0.001 << 2 << "0" << "0";
+        QTest::newRow("beyond 64-bit counts, no exponent") << 1e39 << 0
+            << QString::fromUtf8("1") + QString::fromUtf8("\u00A0000").repeated(13) << "1" + QString(",000").repeated(13);
+        QTest::newRow("not finite") << std::numeric_limits<double>::infinity() << 2 << "" << "";
+        // clang-format on
+    }
+
+    void writesGroupedTexts()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, comma);
+        QFETCH(QString, point);
+
+        QCOMPARE(QString::fromStdU16String(acpower::GroupedText(value, decimals, acpower::test::CommaLocale())), comma);
+        QCOMPARE(QString::fromStdU16String(acpower::GroupedText(value, decimals, acpower::test::PointLocale())), point);
+    }
+
     void usesTheLocaleMinusSign()
     {
         const acpower::NumberLocale locale{u",", u"\u00A0", u"\u2212"};

@@ -68,8 +68,18 @@ private slots:
         QTest::newRow("comma: letter after digits") << "comma" << "12a" << no << 0.0F;
         QTest::newRow("comma: Cyrillic letter") << "comma" << QString::fromUtf8("12б") << no << 0.0F;
         QTest::newRow("comma: exponent") << "comma" << "1e5" << no << 0.0F;
-        QTest::newRow("comma: group separator") << "comma" << QString::fromUtf8("1\u00A0000") << no << 0.0F;
-        QTest::newRow("comma: inner space") << "comma" << "1 000" << no << 0.0F;
+        QTest::newRow("comma: group separator") << "comma" << QString::fromUtf8("1\u00A0000") << ok << 1000.0F;
+        QTest::newRow("comma: inner space") << "comma" << "1 000" << ok << 1000.0F;
+        QTest::newRow("comma: thin space groups") << "comma" << QString::fromUtf8("1\u2009000\u2009000") << ok << 1e6F;
+        QTest::newRow("comma: narrow no-break space groups")
+            << "comma" << QString::fromUtf8("-12\u202F345,5") << ok << -12345.5F;
+        QTest::newRow("comma: groups typed so far") << "comma" << "1 0" << ok << 10.0F;
+        QTest::newRow("comma: space typed after digits") << "comma" << "1 " << ok << 1.0F;
+        QTest::newRow("comma: two inner spaces") << "comma" << "1  000" << no << 0.0F;
+        QTest::newRow("comma: space in the fraction") << "comma" << "1,000 5" << no << 0.0F;
+        QTest::newRow("comma: space before the separator") << "comma" << "1 ,5" << no << 0.0F;
+        QTest::newRow("comma: tab between digits") << "comma" << "1\t000" << no << 0.0F;
+        QTest::newRow("comma: figure space") << "comma" << QString::fromUtf8("1\u2007000") << no << 0.0F;
         QTest::newRow("comma: two signs") << "comma" << "--1" << no << 0.0F;
         QTest::newRow("comma: trailing sign") << "comma" << "1-" << no << 0.0F;
         QTest::newRow("comma: space after sign") << "comma" << "- 1" << no << 0.0F;
@@ -77,17 +87,23 @@ private slots:
         QTest::newRow("comma: infinity word") << "comma" << "inf" << no << 0.0F;
         QTest::newRow("comma: nan word") << "comma" << "nan" << no << 0.0F;
         QTest::newRow("comma: fullwidth digit") << "comma" << QString::fromUtf8("１") << no << 0.0F;
-        QTest::newRow("comma: tab") << "comma" << "\t1" << no << 0.0F;
+        QTest::newRow("comma: tab") << "comma" << "\t1" << ok << 1.0F;
+        QTest::newRow("comma: spreadsheet cell") << "comma" << "25\n" << ok << 25.0F;
+        QTest::newRow("comma: Windows line break and tabs") << "comma" << "\t2,8\t\r\n" << ok << 2.8F;
+        QTest::newRow("comma: minus among line breaks") << "comma" << "\n-\n" << no << 0.0F;
 
         QTest::newRow("point: decimal") << "point" << "2.8" << ok << 2.8F;
         QTest::newRow("point: bare separator") << "point" << "2." << ok << 2.0F;
         QTest::newRow("point: leading separator") << "point" << ".5" << ok << 0.5F;
-        QTest::newRow("point: comma is grouping") << "point" << "2,8" << no << 0.0F;
-        QTest::newRow("point: grouped thousands") << "point" << "1,000" << no << 0.0F;
+        QTest::newRow("point: comma typed instead") << "point" << "2,8" << ok << 2.8F;
+        QTest::newRow("point: comma is a separator, not a group") << "point" << "1,000" << ok << 1.0F;
+        QTest::newRow("point: point then comma") << "point" << "1.2,3" << no << 0.0F;
+        QTest::newRow("point: space groups") << "point" << "1 000.5" << ok << 1000.5F;
         QTest::newRow("point: minus alone") << "point" << "-" << no << 0.0F;
 
         QTest::newRow("point groups: comma decimal") << "point-groups" << "2,8" << ok << 2.8F;
-        QTest::newRow("point groups: point refused") << "point-groups" << "2.8" << no << 0.0F;
+        QTest::newRow("point groups: point is a separator, not a group")
+            << "point-groups" << "2.8" << ok << 2.8F;
 
         QTest::newRow("typographic minus") << "minus" << QString::fromUtf8("\u22122,5") << ok << -2.5F;
         QTest::newRow("typographic minus: hyphen too") << "minus" << "-2,5" << ok << -2.5F;

@@ -21,6 +21,7 @@
 
 #include "core/calculator.h"
 #include "core/entry_rules.h"
+#include "core/hints.h"
 #include "numbers/number_locale.h"
 #include "numbers/number_parse.h"
 #include "tests/support/test_locales.h"
@@ -231,6 +232,27 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     }
 }
 
+// The quote, its marks and the longest reason: a note stays one short line
+// whatever was pasted.
+constexpr std::size_t kLongestNotice = acpower::NoticeQuoteLength + 3 + 40;
+
+// A comma and a point mean the same in every locale, and white space around
+// a number is no part of it: either change must leave the reading as it is.
+void RequireSameReading(const std::u16string& text, const NumberLocale& locale)
+{
+    const acpower::ParsedNumber parsed = ParseNumber(text, locale);
+    std::u16string swapped = text;
+    for (char16_t& unit : swapped) {
+        unit = unit == u',' ? u'.' : (unit == u'.' ? u',' : unit);
+    }
+    const std::u16string padded = u"\t " + text + u"\r\n";
+    for (const std::u16string& other : {swapped, padded}) {
+        const acpower::ParsedNumber again = ParseNumber(other, locale);
+        Require(again.Status == parsed.Status && again.Value == parsed.Value,
+                "a separator swapped or white space around changed the reading", text);
+    }
+}
+
 class Session {
 public:
     explicit Session(NumberLocale locale)
@@ -246,6 +268,9 @@ public:
         const float factorBefore = calculator_.State().WindowFactor;
         const acpower::EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
         const acpower::ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
+        RequireSameReading(text, calculator_.Locale());
+        Require(outcome.ClearBox == !outcome.Notice.empty(), "a note without an emptied box, or the other way", text);
+        Require(outcome.Notice.size() <= kLongestNotice, "a note is longer than one short line", text);
         if (outcome.ClearBox) {
             Require(parsed.Status != ParseStatus::Ok, "a number was refused", text);
             // The window empties the box, and that change runs the rule again.

@@ -1,6 +1,7 @@
-# Builds the Debian package with CPack and reads its control fields and file
-# list back with dpkg-deb.
-#   CPACK, DPKG_DEB, BUILD_DIR, CONFIG, STAGE, APP_ID, EXECUTABLE, VERSION, QT_MAJOR
+# Builds the Debian package with CPack, reads its control fields and file
+# list back with dpkg-deb and has lintian judge it: any error fails.
+#   CPACK, DPKG_DEB, LINTIAN, BUILD_DIR, CONFIG, STAGE, APP_ID, EXECUTABLE,
+#   DEB_VERSION, QT_MAJOR
 
 cmake_minimum_required(VERSION 3.16)
 
@@ -25,7 +26,8 @@ if(NOT count EQUAL 1)
     message(FATAL_ERROR "expected one .deb, found: ${packages}\n${output}")
 endif()
 get_filename_component(name "${packages}" NAME)
-if(NOT name MATCHES "^acpower_${VERSION}_[a-z0-9]+\\.deb$")
+string(REPLACE "." "\\." version_pattern "${DEB_VERSION}")
+if(NOT name MATCHES "^acpower_${version_pattern}_[a-z0-9]+\\.deb$")
     message(FATAL_ERROR "unexpected package file name ${name}")
 endif()
 
@@ -50,8 +52,8 @@ message(STATUS "Package: ${package}\nVersion: ${version}\nDepends: ${depends}\nS
 if(NOT package STREQUAL "acpower")
     message(FATAL_ERROR "Package is ${package}")
 endif()
-if(NOT version STREQUAL VERSION)
-    message(FATAL_ERROR "Version is ${version}, the project says ${VERSION}")
+if(NOT version STREQUAL DEB_VERSION)
+    message(FATAL_ERROR "Version is ${version}, the project says ${DEB_VERSION}")
 endif()
 if(NOT section STREQUAL "utils")
     message(FATAL_ERROR "Section is ${section}")
@@ -78,10 +80,26 @@ foreach(path
         ./usr/share/applications/${APP_ID}.desktop
         ./usr/share/metainfo/${APP_ID}.metainfo.xml
         ./usr/share/icons/hicolor/16x16/apps/${APP_ID}.png
-        ./usr/share/icons/hicolor/256x256/apps/${APP_ID}.png)
+        ./usr/share/icons/hicolor/256x256/apps/${APP_ID}.png
+        ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+        ./usr/share/man/man1/${EXECUTABLE}.1.gz
+        ./usr/share/doc/${EXECUTABLE}/changelog.Debian.gz)
     string(FIND "${contents}" " ${path}\n" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "the package lacks ${path}:\n${contents}")
     endif()
 endforeach()
+# Lintian's errors are what Debian refuses; its warnings are printed here for
+# whoever reads the log.
+if(NOT LINTIAN)
+    message(FATAL_ERROR "lintian not installed; install the Debian package lintian (scripts/setup.sh does)")
+endif()
+execute_process(COMMAND ${LINTIAN} --fail-on error ${packages}
+                RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+message("lintian ${name}:\n${report}")
+string(REGEX MATCHALL "(^|\n)E: [^\n]*" errors "${report}")
+if(errors OR NOT result EQUAL 0)
+    message(FATAL_ERROR "lintian finds errors in ${name} (status ${result})")
+endif()
+
 message(STATUS "${name} is as expected")

@@ -1,7 +1,8 @@
 # Installs the build into a scratch DESTDIR and checks that exactly the
 # expected files land in their standard places, in the shape the desktop
 # expects them.
-#   BUILD_DIR, CONFIG, STAGE, APP_ID, EXECUTABLE, VERSION, HOMEPAGE, SIZES
+#   BUILD_DIR, CONFIG, STAGE, APP_ID, EXECUTABLE, VERSION, DEB_VERSION,
+#   RELEASE_DATE, HOMEPAGE, SIZES
 
 cmake_minimum_required(VERSION 3.16)
 
@@ -24,7 +25,11 @@ set(expected
     usr/bin/${EXECUTABLE}
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml
-    usr/share/doc/${EXECUTABLE}/copyright)
+    usr/share/doc/${EXECUTABLE}/copyright
+    usr/share/doc/${EXECUTABLE}/changelog.Debian.gz
+    usr/share/man/man1/${EXECUTABLE}.1.gz
+    usr/share/man/ru/man1/${EXECUTABLE}.1.gz
+    usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size IN LISTS SIZES)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -95,5 +100,28 @@ foreach(fragment
         message(FATAL_ERROR "the metainfo file lacks ${fragment}")
     endif()
 endforeach()
+
+# The manual pages and the changelog carry the project's version and release
+# date, not copies typed into them.
+function(gunzip out file)
+    execute_process(COMMAND gzip -dc "${STAGE}/${file}"
+                    RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE error)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${file} does not decompress: ${error}")
+    endif()
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+foreach(page usr/share/man/man1/${EXECUTABLE}.1.gz usr/share/man/ru/man1/${EXECUTABLE}.1.gz)
+    gunzip(text ${page})
+    string(FIND "${text}" "\n.TH ACPOWER 1 \"${RELEASE_DATE}\" \"${EXECUTABLE} ${VERSION}\" " found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "${page} lacks a title line with ${RELEASE_DATE} and ${VERSION}")
+    endif()
+endforeach()
+gunzip(changelog usr/share/doc/${EXECUTABLE}/changelog.Debian.gz)
+string(REGEX MATCH "^[^\n]*" heading "${changelog}")
+if(NOT heading MATCHES "^${EXECUTABLE} \\(${DEB_VERSION}\\) ")
+    message(FATAL_ERROR "the changelog does not start with version ${DEB_VERSION}: ${heading}")
+endif()
 
 message(STATUS "install tree under ${STAGE} is as expected")

@@ -1,6 +1,7 @@
-// The theme icons and the committed Windows icon file must show the program's
-// pixel art, crisp at every size, and the icon file must not fall behind the
-// art it was made from.
+// The icons must show the program's pixel art at the sizes it was made for
+// and its scalable drawing, smooth rather than blown-up pixels, at every
+// other size; the drawing must be the art's picture; and the committed
+// Windows icon file must not fall behind either.
 
 #include "resources/program_art.h"
 #include "tests/support/little_endian.h"
@@ -13,7 +14,9 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -23,14 +26,61 @@ QStringList artPaths()
     return QString::fromUtf8(ACPOWER_ART_FILES).split(QLatin1Char(';'));
 }
 
-QList<QImage> loadArtOrFail()
+acpower::icons::IconArt loadArtOrFail()
 {
     QString error;
-    const QList<QImage> art = acpower::icons::loadArt(artPaths(), &error);
-    if (art.isEmpty()) {
+    const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(artPaths(), &error);
+    if (!art) {
         qWarning("%s", qPrintable(error));
+        return {};
     }
-    return art;
+    return *art;
+}
+
+QImage pixelArtOfSize(const acpower::icons::IconArt& art, int size)
+{
+    for (const QImage& piece : art.pixelArt) {
+        if (piece.width() == size) {
+            return piece;
+        }
+    }
+    return {};
+}
+
+int colourDistance(QRgb a, QRgb b)
+{
+    const int red = qRed(a) - qRed(b);
+    const int green = qGreen(a) - qGreen(b);
+    const int blue = qBlue(a) - qBlue(b);
+    return static_cast<int>(std::sqrt(red * red + green * green + blue * blue));
+}
+
+// A pixel that shows `ink` nearly pure, the blend at a line's antialiased
+// edge not counted.
+bool solidInk(const QImage& image, int x, int y, QRgb ink)
+{
+    return colourDistance(image.pixel(x, y), ink) < 32;
+}
+
+// A pixel that shows more of `ink` than of the white ground, blends included.
+bool showsInk(const QImage& image, int x, int y, QRgb ink)
+{
+    const QRgb pixel = image.pixel(x, y);
+    return colourDistance(pixel, ink) < colourDistance(pixel, qRgb(0xFF, 0xFF, 0xFF));
+}
+
+// Whether a pixel of `image` within one pixel of (x, y) is `ink`: exactly so
+// when `exact`, else merely showing it.
+bool inkNear(const QImage& image, int x, int y, QRgb ink, bool exact)
+{
+    for (int ny = std::max(0, y - 1); ny <= std::min(image.height() - 1, y + 1); ++ny) {
+        for (int nx = std::max(0, x - 1); nx <= std::min(image.width() - 1, x + 1); ++nx) {
+            if (exact ? image.pixel(nx, ny) == ink : showsInk(image, nx, ny, ink)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::uint32_t u32(const QByteArray& data, int offset)
@@ -143,9 +193,11 @@ class TestIconArt : public QObject {
     Q_OBJECT
 
 private slots:
-    void artIsThePaletteArtAtItsSizes();
-    void renderedSizesAreCrisp_data();
-    void renderedSizesAreCrisp();
+    void artIsPixelArtAndADrawing();
+    void drawingShowsThePixelArtPicture_data();
+    void drawingShowsThePixelArtPicture();
+    void themeIconSizes_data();
+    void themeIconSizes();
     void icoHoldsTheWindowsSizes();
     void icoEntriesMatchTheArt_data();
     void icoEntriesMatchTheArt();
@@ -153,69 +205,120 @@ private slots:
     void curIsTheLinkCursorArt();
 };
 
-void TestIconArt::artIsThePaletteArtAtItsSizes()
+void TestIconArt::artIsPixelArtAndADrawing()
 {
-    const QList<QImage> art = loadArtOrFail();
-    QCOMPARE(art.size(), 2);
+    const acpower::icons::IconArt art = loadArtOrFail();
     QList<int> sizes;
-    for (const QImage& image : art) {
+    for (const QImage& image : art.pixelArt) {
         QCOMPARE(image.width(), image.height());
         sizes.append(image.width());
     }
     std::sort(sizes.begin(), sizes.end());
     QCOMPARE(sizes, (QList<int>{16, 32}));
+    QVERIFY(!art.drawing.isEmpty());
 }
 
-void TestIconArt::renderedSizesAreCrisp_data()
+void TestIconArt::drawingShowsThePixelArtPicture_data()
 {
     // clang-format off
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("sourceSize");
+    QTest::addColumn<QRgb>("ink");
 
-    // Each size must come from the art that divides it with the largest
-    // pixels of detail; 48 has only the 16 x 16 drawing to grow by whole pixels.
-    QTest::newRow("16") << 16 << 16;
-    QTest::newRow("32") << 32 << 32;
-    QTest::newRow("48") << 48 << 16;
-    QTest::newRow("64") << 64 << 32;
-    QTest::newRow("128") << 128 << 32;
-    QTest::newRow("256") << 256 << 32;
+    QTest::newRow("frame")     << qRgb(0x00, 0x00, 0x00);
+    QTest::newRow("grid dots") << qRgb(0x80, 0x80, 0x80);
+    QTest::newRow("red line")  << qRgb(0xFF, 0x00, 0x00);
+    QTest::newRow("blue line") << qRgb(0x00, 0x00, 0x80);
     // clang-format on
 }
 
-void TestIconArt::renderedSizesAreCrisp()
+void TestIconArt::drawingShowsThePixelArtPicture()
+{
+    QFETCH(QRgb, ink);
+
+    // The drawing's units are the 32 px art's pixels, so at 32 px each part
+    // of the picture lies where the art has it, give or take the one pixel by
+    // which a smooth line and a staircase of pixels differ. A thicker smooth
+    // line may cover a grid dot next to it, so a few of the art's pixels may
+    // be missing; nothing may be drawn where the art has none.
+    const acpower::icons::IconArt art = loadArtOrFail();
+    const QImage pixels = pixelArtOfSize(art, 32);
+    QVERIFY(!pixels.isNull());
+    const QImage drawn = acpower::icons::renderDrawing(art.drawing, 32);
+    QCOMPARE(drawn.size(), pixels.size());
+
+    int inkPixels = 0;
+    int solidPixels = 0;
+    QStringList missing;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (pixels.pixel(x, y) == ink) {
+                ++inkPixels;
+                if (!inkNear(drawn, x, y, ink, false)) {
+                    missing.append(QStringLiteral("(%1, %2)").arg(x).arg(y));
+                }
+            }
+            if (solidInk(drawn, x, y, ink)) {
+                ++solidPixels;
+                QVERIFY2(inkNear(pixels, x, y, ink, true),
+                         qPrintable(QStringLiteral("the drawing has it at (%1, %2), the art not").arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY(inkPixels > 0);
+    // In the art's own colour, not a look-alike.
+    QVERIFY(solidPixels * 4 >= inkPixels);
+    QVERIFY2(missing.size() * 20 <= inkPixels,
+             qPrintable(QStringLiteral("the drawing lacks it at %1 of %2 pixels: %3")
+                            .arg(missing.size())
+                            .arg(inkPixels)
+                            .arg(missing.join(QLatin1Char(' ')))));
+}
+
+void TestIconArt::themeIconSizes_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("pixelArt");
+
+    // The hand-made pixels are the most legible at the sizes they were made
+    // for; every larger size is the drawing, never the art blown up.
+    QTest::newRow("16")  << 16  << true;
+    QTest::newRow("32")  << 32  << true;
+    QTest::newRow("48")  << 48  << false;
+    QTest::newRow("64")  << 64  << false;
+    QTest::newRow("128") << 128 << false;
+    QTest::newRow("256") << 256 << false;
+    // clang-format on
+}
+
+void TestIconArt::themeIconSizes()
 {
     QFETCH(int, size);
-    QFETCH(int, sourceSize);
+    QFETCH(bool, pixelArt);
 
-    const QList<QImage> art = loadArtOrFail();
-    QVERIFY(!art.isEmpty());
+    const acpower::icons::IconArt art = loadArtOrFail();
+    QVERIFY(!art.drawing.isEmpty());
     const QImage icon = acpower::icons::renderIcon(art, size);
     QCOMPARE(icon.size(), QSize(size, size));
     QCOMPARE(icon.format(), QImage::Format_ARGB32);
 
-    QImage source;
-    for (const QImage& image : art) {
-        if (image.width() == sourceSize) {
-            source = image;
-        }
+    if (pixelArt) {
+        QCOMPARE(differingPixels(icon, pixelArtOfSize(art, size)), 0);
+    } else {
+        QCOMPARE(differingPixels(icon, acpower::icons::renderDrawing(art.drawing, size)), 0);
+        // Blocks of whole art pixels survive a trip down to 32 px and back
+        // by nearest neighbour unchanged; the drawing's smooth edges do not.
+        const QImage blocky = icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                  .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(differingPixels(icon, blocky) > size);
     }
-    QVERIFY(!source.isNull());
-    // Every output pixel is exactly the art pixel it covers: no blending, no
-    // shift by half a pixel.
-    const int factor = size / sourceSize;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const QRgb expected = source.pixel(x / factor, y / factor);
-            if (icon.pixel(x, y) != expected) {
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, art has %4")
-                                     .arg(x)
-                                     .arg(y)
-                                     .arg(icon.pixel(x, y), 8, 16, QLatin1Char('0'))
-                                     .arg(expected, 8, 16, QLatin1Char('0'))));
-            }
-        }
-    }
+
+#ifdef ACPOWER_HICOLOR_DIR
+    // What the build installs is what the rule above gives.
+    const QString built = QStringLiteral(ACPOWER_HICOLOR_DIR "/%1x%1/apps/" ACPOWER_APP_ID ".png").arg(size);
+    const QImage installed(built);
+    QVERIFY2(!installed.isNull(), qPrintable(built));
+    QCOMPARE(differingPixels(installed.convertToFormat(QImage::Format_ARGB32), icon), 0);
+#endif
 }
 
 void TestIconArt::icoHoldsTheWindowsSizes()
@@ -257,8 +360,8 @@ void TestIconArt::icoEntriesMatchTheArt()
     QString error;
     const QList<IcoEntry> entries = decodeIco(file.readAll(), &error);
     QVERIFY2(!entries.isEmpty(), qPrintable(error));
-    const QList<QImage> art = loadArtOrFail();
-    QVERIFY(!art.isEmpty());
+    const acpower::icons::IconArt art = loadArtOrFail();
+    QVERIFY(!art.drawing.isEmpty());
 
     for (const IcoEntry& entry : entries) {
         if (entry.width != size) {

@@ -4,6 +4,7 @@
 // too. A compiler that is not installed skips its rows.
 
 #include "app_info.h"
+#include "expected_record.h"
 #include "tests/support/little_endian.h"
 
 #include <QDir>
@@ -334,26 +335,22 @@ void TestVersionResource::strings_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    const QString version = QString::fromLatin1(acpower::app::Version);
     const QList<std::pair<const char*, QString>> rows = {
-        {"Comments", QStringLiteral("Простой расчет мощности кондиционера")},
-        {"FileDescription", QStringLiteral("программа")},
-        {"FileVersion", QStringLiteral("1.00")},
-        {"ProductVersion", QStringLiteral("1.00")},
-        {"CompanyName", QStringLiteral("ОРНИК ВЕЙМ")},
-        {"ProductName", QStringLiteral("Расчет мощности кондиционера")},
-        {"LegalCopyright", QStringLiteral("© 2026 ОРНИК ВЕЙМ")},
-        {"InternalName", QStringLiteral("acpower")},
-        {"OriginalFilename", QStringLiteral("acpower.exe")},
+        {"Comments", QString::fromUtf8(expected::Comments)},
+        {"FileDescription", QString::fromUtf8(expected::FileDescription)},
+        {"FileVersion", QString::fromUtf8(expected::Version)},
+        {"ProductVersion", QString::fromUtf8(expected::Version)},
+        {"CompanyName", QString::fromUtf8(expected::CompanyName)},
+        {"ProductName", QString::fromUtf8(expected::ProductName)},
+        {"LegalCopyright", QString::fromUtf8(expected::LegalCopyright)},
+        {"InternalName", QString::fromUtf8(expected::InternalName)},
+        {"OriginalFilename", QString::fromUtf8(expected::OriginalFilename)},
     };
     for (const char* compiler : {"windres", "llvm-rc"}) {
         for (const auto& [key, expected] : rows) {
             QTest::addRow("%s %s", compiler, key)
                 << QString::fromLatin1(compiler) << QString::fromLatin1(key) << expected;
         }
-        // The record repeats the version the program reports about itself.
-        QTest::addRow("%s FileVersion is the application version", compiler)
-            << QString::fromLatin1(compiler) << QStringLiteral("FileVersion") << version;
     }
     // clang-format on
 }
@@ -393,10 +390,12 @@ void TestVersionResource::fixedVersion()
     QVERIFY2(record->error.isEmpty(), qPrintable(record->error));
 
     QCOMPARE(record->fixed[0], FixedFileInfoSignature);
-    // 1.00 is major 1, minor 0 in the numeric fields: file, then product.
-    QCOMPARE(record->fixed[2], quint32(1) << 16);
+    // The numeric fields hold major and minor in the high and low halves of
+    // their first word, then zeros: file version, then product version.
+    const quint32 majorMinor = quint32(expected::VersionMajor) << 16 | quint32(expected::VersionMinor);
+    QCOMPARE(record->fixed[2], majorMinor);
     QCOMPARE(record->fixed[3], quint32(0));
-    QCOMPARE(record->fixed[4], quint32(1) << 16);
+    QCOMPARE(record->fixed[4], majorMinor);
     QCOMPARE(record->fixed[5], quint32(0));
     QCOMPARE(record->fixed[8], quint32(0x40004));  // VOS_NT_WINDOWS32
     QCOMPARE(record->fixed[9], quint32(1));        // VFT_APP

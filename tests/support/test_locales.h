@@ -16,8 +16,8 @@ inline NumberLocale CommaLocale()
     return NumberLocale{u",", u"\u00A0", u"-"};
 }
 
-// Comma decimals with point groups: here a point must not be taken for a
-// decimal separator.
+// Comma decimals with point groups, as in German: a point is still read as
+// a decimal separator, never as a group.
 inline NumberLocale PointGroupingLocale()
 {
     return NumberLocale{u",", u".", u"-"};

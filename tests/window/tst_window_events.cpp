@@ -1,3 +1,4 @@
+#include "core/hints.h"
 #include "link/company_page.h"
 #include "tests/window/url_recorder.h"
 #include "tests/window/window_controls.h"
@@ -8,11 +9,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -83,6 +86,7 @@ private slots:
     void links_data();
     void links();
     void closeOpensThePageAndEndsTheProgram();
+    void friendlyOnAPlainSystem();
 
 private:
     std::unique_ptr<acpower::MainWindow> ShownWindow();
@@ -378,6 +382,80 @@ void WindowEventsTest::closeOpensThePageAndEndsTheProgram()
     QCOMPARE(status, 0);
     QVERIFY(!window->isVisible());
     QCOMPARE(browser_.opened, QList<QUrl>{CompanyPageUrl()});
+}
+
+// Hovers as the mouse does: the box gets the tool-tip request at its middle.
+void Hover(QWidget* box)
+{
+    const QPoint middle = box->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, middle, box->mapToGlobal(middle));
+    QApplication::sendEvent(box, &hover);
+}
+
+// One pass under the C locale, as a container or minimal system starts the
+// program: a comma typed anyway, a note when a box is emptied, the hover texts
+// and the keyboard's way to the power's explanation.
+void WindowEventsTest::friendlyOnAPlainSystem()
+{
+    QLocale::setDefault(QLocale::c());
+    const auto window = ShownWindow();
+    QVERIFY(window != nullptr);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const QStringList room{"25", "2,8", "3", "2", "1 000"};
+    for (int i = 0; i < EntryBoxes.size(); ++i) {
+        Type(ControlNamed<QLineEdit>(*window, EntryBoxes[i]), room[i]);
+        QCOMPARE(TextOf(*window, EntryBoxes[i]), room[i]);
+    }
+    auto* volume = ControlNamed<QLineEdit>(*window, QStringLiteral("Text6"));
+    auto* power = ControlNamed<QLineEdit>(*window, QStringLiteral("Text7"));
+    QCOMPARE(volume->text(), QStringLiteral("70"));
+    QCOMPARE(power->text(), QStringLiteral("3.3"));
+
+    Hover(power);
+    QVERIFY(QToolTip::isVisible());
+    const QStringList explained = QToolTip::text().split(QLatin1Char('\n'));
+    QCOMPARE(explained.value(0), QStringLiteral("Мощность кондиционера: 3.3 кВт"));
+    QVERIFY2(explained.contains(QStringLiteral("эл. приборы 1,000 Вт × 0.3 = 300 Вт")), qPrintable(QToolTip::text()));
+    QCOMPARE(explained.constLast(), QStringLiteral("Подойдет сплит-система класса 12 (3.52 кВт)."));
+    Hover(volume);
+    QVERIFY(QToolTip::text().startsWith(QStringLiteral("Объем помещения: 70 куб. м")));
+    QToolTip::hideText();
+
+    // Tab reaches the power box from the volume box: the same explanation.
+    volume->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(volume, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), power);
+    const auto* tip = window->findChild<QLabel*>(QStringLiteral("BoxTip"));
+    QVERIFY(tip != nullptr);
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->text(), power->toolTip());
+    QTest::keyClick(power, Qt::Key_Tab);
+    QVERIFY(!tip->isVisible());
+
+    // A stray letter empties the box with a note at it, read out by screen
+    // readers; the next key takes the note away.
+    auto* area = ControlNamed<QLineEdit>(*window, QStringLiteral("Text1"));
+    area->setFocus(Qt::OtherFocusReason);
+    area->end(false);
+    Type(area, QStringLiteral("x"));
+    const QString notice = QStringLiteral("«25x» — не число; поле очищено");
+    QCOMPARE(area->text(), QString());
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->text(), notice);
+    QVERIFY(tip->geometry().top() >= area->mapToGlobal(QPoint(0, area->height())).y());
+    QCOMPARE(area->accessibleDescription(), notice);
+    // With the area gone there is no power, and nothing to explain.
+    QCOMPARE(power->text(), QString());
+    QCOMPARE(power->toolTip(), QString());
+    Type(area, QStringLiteral("3"));
+    QVERIFY(!tip->isVisible());
+    QCOMPARE(area->accessibleDescription(), QString());
+
+    // Left alone, the note goes by itself.
+    Type(area, QStringLiteral("-"));
+    QVERIFY(tip->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), acpower::NoticeMilliseconds + 2000);
 }
 
 QTEST_MAIN(WindowEventsTest)

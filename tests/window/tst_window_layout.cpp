@@ -1,3 +1,4 @@
+#include "form/colours.h"
 #include "form/form1.h"
 #include "resources/program_art.h"
 #include "tests/window/window_controls.h"
@@ -11,9 +12,12 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
 #include <QStyle>
@@ -80,6 +84,57 @@ bool IsCaption(const form::Control& control)
     return control.Kind == form::ControlKind::Caption;
 }
 
+form::Rgb RgbOf(QRgb pixel)
+{
+    return form::Rgb{static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+                     static_cast<std::uint8_t>(qBlue(pixel))};
+}
+
+// A desktop theme's palette from its four colours that matter here.
+QPalette ThemePalette(const QColor& window, const QColor& windowText, const QColor& base, const QColor& text)
+{
+    QPalette palette(window);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, windowText);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, windowText);
+    return palette;
+}
+
+// What a drawn text is read against, and the colour its strokes are drawn in:
+// the commonest colour of the area is the ground; of the colours that cover
+// a few pixels, the one furthest from the ground is the text's own, the
+// glyphs' cores. Anti-aliased edges only lie between the two.
+struct DrawnText {
+    form::Rgb Ground;
+    form::Rgb Ink;
+};
+
+DrawnText ReadDrawnText(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y) | 0xFF000000U];
+        }
+    }
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(ground)) {
+            ground = it.key();
+        }
+    }
+    QRgb ink = ground;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() >= 3
+            && form::ContrastRatio(RgbOf(it.key()), RgbOf(ground)) > form::ContrastRatio(RgbOf(ink), RgbOf(ground))) {
+            ink = it.key();
+        }
+    }
+    return DrawnText{RgbOf(ground), RgbOf(ink)};
+}
+
 QSet<QRgb> OpaqueColours(const QImage& image)
 {
     QSet<QRgb> colours;
@@ -114,6 +169,8 @@ private slots:
     void accessibleNames();
     void iconImages_data();
     void iconImages();
+    void readableOnEveryTheme_data();
+    void readableOnEveryTheme();
 };
 
 void WindowLayoutTest::window()
@@ -140,9 +197,18 @@ void WindowLayoutTest::window()
     QVERIFY(selector != nullptr);
     QVERIFY2(!selector->isEditable(), "the selector takes no typed text");
 
-    const QPoint offCentre
-        = window.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 2, "the window first appears centred on the screen");
+    // Never off the screen: also run at QT_SCALE_FACTOR=2, where the window is
+    // larger than the offscreen screen and its top-left corner must stay on it.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    QVERIFY2(frame.left() >= area.left() && frame.top() >= area.top(), "the title bar is on the screen");
+    if (frame.width() <= area.width() && frame.height() <= area.height()) {
+        QVERIFY2(area.contains(frame), "no edge leaves the screen");
+        const QPoint offCentre = frame.center() - area.center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, "the window first appears centred on the screen");
+    } else {
+        QVERIFY2(frame.right() >= area.right() || frame.bottom() >= area.bottom(), "a large window uses the room");
+    }
 }
 
 void WindowLayoutTest::controls_data()
@@ -368,6 +434,62 @@ void WindowLayoutTest::iconImages()
     QVERIFY(colours.size() <= 16);
     QVERIFY2(colours.contains(qRgb(255, 0, 0)), "a red zigzag");
     QVERIFY2(colours.contains(qRgb(0, 0, 128)), "a dark-blue zigzag");
+}
+
+void WindowLayoutTest::readableOnEveryTheme_data()
+{
+    // clang-format off
+    QTest::addColumn<QPalette>("theme");
+    QTest::addColumn<bool>("followed");  // the window keeps the theme's own palette
+
+    QTest::newRow("light") << QApplication::palette() << true;
+    QTest::newRow("dark") << ThemePalette(QColor(53, 53, 53), Qt::white, QColor(42, 42, 42), Qt::white) << false;
+    QTest::newRow("high contrast") << ThemePalette(Qt::black, Qt::white, Qt::black, Qt::yellow) << false;
+    // clang-format on
+}
+
+// Every caption and result, as drawn on the running window, against what it
+// is drawn on; and the colours the form sets, drawn as they are.
+void WindowLayoutTest::readableOnEveryTheme()
+{
+    QFETCH(QPalette, theme);
+    QFETCH(bool, followed);
+
+    acpower::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+    // A new application palette reaches the widgets through the event loop.
+    QApplication::setPalette(theme);
+    QCoreApplication::processEvents();
+    const QStringList room{"25", "2,8", "3", "2", "1000"};
+    for (int i = 0; i < room.size(); ++i) {
+        ControlNamed<QLineEdit>(window, QStringLiteral("Text%1").arg(i + 1))->setText(room[i]);
+    }
+    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.size(), window.size());
+
+    for (const form::Control& control : form::Form1Controls) {
+        if (control.Kind != form::ControlKind::Caption && control.Kind != form::ControlKind::ResultBox) {
+            continue;
+        }
+        const QWidget* widget = ControlNamed(window, Latin1(control.Name));
+        QVERIFY(widget != nullptr);
+        // A result's text lies inside the box's frame.
+        const int frame = control.Kind == form::ControlKind::ResultBox ? 3 : 0;
+        const DrawnText text = ReadDrawnText(drawn, widget->geometry().adjusted(frame, frame, -frame, -frame));
+        const double contrast = form::ContrastRatio(text.Ink, text.Ground);
+        QVERIFY2(contrast >= 3.0, qPrintable(QStringLiteral("%1: %2 : 1").arg(Latin1(control.Name)).arg(contrast)));
+        if (control.Background) {
+            QVERIFY2(text.Ground == *control.Background, qPrintable(Latin1(control.Name)));
+        }
+    }
+    QCOMPARE(window.palette().color(QPalette::Window) == theme.color(QPalette::Window), followed);
+    // Back on the light theme, the window follows it again.
+    QApplication::setPalette(desktop);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.palette().color(QPalette::Window), desktop.color(QPalette::Window));
 }
 
 QTEST_MAIN(WindowLayoutTest)

@@ -1,0 +1,121 @@
+#include "window/command_line.h"
+
+#include "app_info.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace acpower {
+
+namespace {
+
+// Usage errors get a status of their own, as with most command-line tools.
+constexpr int UsageError = 2;
+
+QString executable()
+{
+    return QString::fromLatin1(app::Executable);
+}
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                              QStringLiteral("Показать эту справку и выйти."));
+}
+
+QCommandLineOption versionOption()
+{
+    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                              QStringLiteral("Показать версию программы и выйти."));
+}
+
+// Qt's own help text has English headings and no way to change them without
+// Qt's translations installed, so the help is laid out here from the same
+// options the parser reads.
+QString helpText(const QList<QCommandLineOption>& options)
+{
+    QStringList names;
+    int width = 0;
+    for (const QCommandLineOption& option : options) {
+        QStringList spelled;
+        for (const QString& name : option.names()) {
+            spelled.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        }
+        names.append(spelled.join(QStringLiteral(", ")));
+        width = std::max(width, static_cast<int>(names.last().size()));
+    }
+
+    QString text = QStringLiteral("Использование: %1 [параметры]\n\n").arg(executable());
+    text += QString::fromUtf8(app::Description);
+    text += QStringLiteral(".\n\n"
+                           "По площади и высоте помещения, числу людей и компьютеров, мощности\n"
+                           "электроприборов и стороне, на которую выходят окна, программа показывает\n"
+                           "объем помещения и требуемую мощность кондиционера в кВт.\n\n"
+                           "Параметры:\n");
+    for (int i = 0; i < options.size(); ++i) {
+        text += QStringLiteral("  %1  %2\n").arg(names[i].leftJustified(width), options[i].description());
+    }
+    text += QStringLiteral("\nПринимаются и общие параметры Qt, например -platform и -style.\n");
+    return text;
+}
+
+// Russian texts go out as UTF-8 whatever the locale says, as Qt 6 does; Qt
+// 5 would turn them into question marks under the C locale.
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Qt's single-dash options are whole words (-platform, -reverse); read as
+// bundles of letters, -reverse would hold -v and -stylesheet -h.
+void setUp(QCommandLineParser& parser, const QList<QCommandLineOption>& options)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+}
+
+}  // namespace
+
+std::optional<int> AnswerHelpOrVersion(const QStringList& arguments)
+{
+    const QList<QCommandLineOption> options{helpOption(), versionOption()};
+    QCommandLineParser parser;
+    setUp(parser, options);
+    // Whatever else is unknown here may be Qt's; that is judged later.
+    parser.parse(arguments);
+    if (parser.isSet(options[0])) {
+        print(stdout, helpText(options));
+        return 0;
+    }
+    if (parser.isSet(options[1])) {
+        print(stdout, QStringLiteral("%1 %2\n").arg(executable(), QString::fromLatin1(app::Version)));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> RefuseUnknownArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    setUp(parser, {helpOption(), versionOption()});
+    parser.parse(arguments);
+    QString refused;
+    if (!parser.unknownOptionNames().isEmpty()) {
+        refused = QStringLiteral("неизвестный параметр «%1»").arg(parser.unknownOptionNames().constFirst());
+    } else if (!parser.positionalArguments().isEmpty()) {
+        refused = QStringLiteral("лишний аргумент «%1»").arg(parser.positionalArguments().constFirst());
+    } else {
+        return std::nullopt;
+    }
+    print(stderr, QStringLiteral("%1: %2; справка: %1 --help\n").arg(executable(), refused));
+    return UsageError;
+}
+
+}  // namespace acpower
