@@ -2,8 +2,15 @@
 
 #include "numbers/decimal_to_single.h"
 
+#ifdef ACPOWER_USE_FAST_FLOAT
+#include <fast_float/fast_float.h>
+#else
+#include <charconv>
+#endif
+
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -15,15 +22,29 @@ namespace {
 // From 2^23 on every single is a whole number, so there is nothing to round.
 constexpr float FirstWholeOnlySingle = 8388608.0F;
 
-// The exact decimal digits of a whole single (below 2^128, so at most 39).
-std::string ExactDigits(float whole)
+// The bits of a float type's significand, the implicit one included.
+template <typename Float>
+constexpr int SignificandBits = std::numeric_limits<Float>::digits;
+
+// The exact decimal digits of a whole single or double (below 2^1024, so at
+// most 309 digits).
+template <typename Float>
+std::string ExactDigits(Float whole)
 {
     int exponent = 0;
-    const float fraction = std::frexp(whole, &exponent);
-    auto mantissa = static_cast<std::uint32_t>(std::ldexp(fraction, 24));
+    const Float fraction = std::frexp(whole, &exponent);
+    auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, SignificandBits<Float>));
+    if (exponent < SignificandBits<Float>) {
+        // A whole number below 2^digits: its low bits are zeros.
+        significand >>= SignificandBits<Float> - exponent;
+    }
     // Base 10^9 limbs, least significant first, doubled once per power of two.
-    std::vector<std::uint32_t> limbs{mantissa};
-    for (int i = 24; i < exponent; ++i) {
+    std::vector<std::uint32_t> limbs;
+    do {
+        limbs.push_back(static_cast<std::uint32_t>(significand % 1000000000U));
+        significand /= 1000000000U;
+    } while (significand != 0);
+    for (int i = SignificandBits<Float>; i < exponent; ++i) {
         std::uint32_t carry = 0;
         for (std::uint32_t& limb : limbs) {
             const std::uint64_t doubled = static_cast<std::uint64_t>(limb) * 2 + carry;
@@ -79,13 +100,27 @@ bool ReadsBackAs(const std::string& digits, float whole)
     return DecimalToSingle(digits, read) == std::errc() && read == whole;
 }
 
-// Whole singles from 2^23 on are written with the fewest significant digits
-// that read back to the same single, padded with zeros, never with an
-// exponent: 3.4e38 rather than all 39 digits of its binary value. Among the
-// shortest, the nearest to the exact value, ties to even, as std::to_chars
-// gives them; done here by hand because std::to_chars brings 180 KB of
-// tables into a static Windows program.
-std::u16string WholeDigits(float magnitude)
+bool ReadsBackAs(const std::string& digits, double whole)
+{
+    const char* const first = digits.data();
+    const char* const last = first + digits.size();
+    double read = 0.0;
+#ifdef ACPOWER_USE_FAST_FLOAT
+    const auto result = fast_float::from_chars(first, last, read, fast_float::chars_format::fixed);
+#else
+    const auto result = std::from_chars(first, last, read, std::chars_format::fixed);
+#endif
+    return result.ec == std::errc() && result.ptr == last && read == whole;
+}
+
+// Whole numbers written with the fewest significant digits that read back to
+// the same single or double, padded with zeros, never with an exponent:
+// 3.4e38 rather than all 39 digits of its binary value. Among the shortest,
+// the nearest to the exact value, ties to even, as std::to_chars gives them;
+// done here by hand because std::to_chars brings 180 KB of tables into a
+// static Windows program.
+template <typename Float>
+std::u16string WholeDigits(Float magnitude)
 {
     const std::string exact = ExactDigits(magnitude);
     std::string shortest = exact;
@@ -95,7 +130,7 @@ std::u16string WholeDigits(float magnitude)
             shortest = nearest;
             break;
         }
-        // Just above a power of two the singles lie twice as far apart as
+        // Just above a power of two the values lie twice as far apart as
         // just below it, so the nearest candidate below may miss while the
         // next one up still reads back.
         if (nearest.size() == exact.size() && nearest < exact) {
@@ -107,20 +142,6 @@ std::u16string WholeDigits(float magnitude)
         }
     }
     return std::u16string(shortest.begin(), shortest.end());
-}
-
-// Whole doubles written with the fewest significant digits that read back.
-std::u16string WholeDigits(double magnitude)
-{
-    char buffer[64];
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
-#else
-    // Seventeen significant digits always read back to the same double.
-    const int length = std::snprintf(buffer, sizeof buffer, "%.16e", magnitude);
-    return ExpandScientific(std::string_view(buffer, static_cast<std::size_t>(length)));
-#endif
 }
 
 // Past this a double has no fraction worth showing, and the count of units
@@ -205,7 +226,9 @@ std::u16string GroupedText(double value, int decimals, const NumberLocale& local
         whole.assign(digits.begin(), digits.end());
         fraction = count % unit;
     } else {
-        whole = WholeDigits(magnitude);
+        // Doubles below 2^53 can still carry a fraction; it is rounded off
+        // as in the branch above, halves to even.
+        whole = WholeDigits(std::nearbyint(magnitude));
     }
     std::u16string text;
     if (std::signbit(value) && (whole != u"0" || fraction != 0)) {

@@ -98,11 +98,12 @@ int main(int argc, char* argv[])
         if (!xOk || !yOk || args.size() != 1) {
             return usage();
         }
-        const QList<QImage> art = acpower::icons::loadArt(args, &error);
-        if (art.isEmpty()) {
-            return fail(error);
+        // The cursor has one size, drawn by hand: the pixel art as it is.
+        const QImage cursor(args.first());
+        if (cursor.isNull()) {
+            return fail(QStringLiteral("%1: cannot read the image").arg(args.first()));
         }
-        return write(out, acpower::icons::encodeCur(art.first(), hotX, hotY), &error) ? 0 : fail(error);
+        return write(out, acpower::icons::encodeCur(cursor, hotX, hotY), &error) ? 0 : fail(error);
     }
     return usage();
 }
