@@ -22,6 +22,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Seen here, before the dialog keys move the focus: Tab takes a
+        // notice away as any other key does.
+        if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+            window.OnKeyPressed(message.wParam);
+        }
         // Tab and Shift+Tab walk the boxes and the selector.
         if (IsDialogMessageW(window.Handle(), &message)) {
             continue;

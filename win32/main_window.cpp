@@ -1,10 +1,14 @@
 #include "win32/main_window.h"
 
 #include "core/entry_rules.h"
+#include "core/hints.h"
 #include "form/bindings.h"
+#include "form/placement.h"
 #include "link/company_page.h"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.h"
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -23,6 +27,10 @@ constexpr int CaptionOverhang = 2;
 // Room for both entries below the selector when it drops down.
 constexpr int DropDownListHeight = 80;
 
+// The timer that takes the tracking tip away, and that tip's one tool.
+constexpr UINT_PTR TipTimer = 1;
+constexpr UINT_PTR TrackedTool = 1;
+
 const form::Control& ControlNamed(std::string_view name)
 {
     return *form::FindControl(name);
@@ -40,6 +48,48 @@ std::u16string TextOf(HWND control)
 COLORREF ColourOf(const form::Rgb& colour)
 {
     return RGB(colour.Red, colour.Green, colour.Blue);
+}
+
+form::Rgb RgbOf(COLORREF colour)
+{
+    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The system colours the controls are drawn with: captions in the button
+// text colour on the dialog face, boxes in the window text colour on the
+// window colour.
+form::Theme SystemTheme()
+{
+    return form::Theme{RgbOf(GetSysColor(COLOR_BTNFACE)), RgbOf(GetSysColor(COLOR_BTNTEXT)),
+                       RgbOf(GetSysColor(COLOR_WINDOW)), RgbOf(GetSysColor(COLOR_WINDOWTEXT))};
+}
+
+form::ScreenRect WorkArea()
+{
+    RECT area = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return form::ScreenRect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+TTTOOLINFOW TrackedToolOf(HWND window)
+{
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = TrackedTool;
+    return tool;
+}
+
+HWND CreateTipWindow(HWND owner, HINSTANCE instance, int maxWidth)
+{
+    // TTS_NOPREFIX: the refused text is the user's, "&" and all.
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                     instance, nullptr);
+    // Without a width the tip ignores the line breaks of the power's
+    // explanation and draws one long line.
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+    return tip;
 }
 
 bool SameFont(const form::Font& left, const form::Font& right)
@@ -113,8 +163,10 @@ MainWindow::MainWindow(HINSTANCE instance, NumberLocale locale)
 
 MainWindow::~MainWindow()
 {
-    if (resultBrush_ != nullptr) {
-        DeleteObject(resultBrush_);
+    for (const HBRUSH brush : {resultBrush_, faceBrush_, baseBrush_}) {
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
     }
 }
 
@@ -151,14 +203,13 @@ bool MainWindow::Create()
     AdjustWindowRectEx(&frame, FrameStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    RECT workArea = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const int left = workArea.left + (workArea.right - workArea.left - width) / 2;
-    const int top = workArea.top + (workArea.bottom - workArea.top - height) / 2;
+    // Centred, but never with the title bar off the work area, even when the
+    // window is larger than it (large fonts on a small screen).
+    const form::ScreenRect placed = form::PlaceCentred(width, height, WorkArea());
 
     const std::u16string title(form::Form1.Title);
-    window_ = CreateWindowExW(0, ClassName, Wide(title), FrameStyle, left, top, width, height, nullptr, nullptr,
-                              instance_, this);
+    window_ = CreateWindowExW(0, ClassName, Wide(title), FrameStyle, placed.Left, placed.Top, width, height, nullptr,
+                              nullptr, instance_, this);
     return window_ != nullptr;
 }
 
@@ -187,13 +238,39 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_NOTIFY:
+        if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (wParam == TipTimer) {
+            HideTip();
+            return 0;
+        }
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // A new desktop theme: judged afresh, so that a classic look taken
+        // for a dark theme is dropped again on a light one.
+        for (const HWND tip : {tip_, hoverTip_}) {
+            SendMessageW(tip, message, wParam, lParam);
+        }
+        FitColoursToTheme();
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client = {};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_);
+        return TRUE;
+    }
     case WM_DRAWITEM:
         OnDrawCaption(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
-        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
     case WM_CTLCOLOREDIT:
-        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
+    case WM_CTLCOLORLISTBOX:
+        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
             return TRUE;
@@ -201,6 +278,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_CLOSE:
         // Every close shows the company page, and none is refused.
+        HideTip();
         OpenCompanyPage();
         DestroyWindow(window_);
         return 0;
@@ -218,6 +296,7 @@ void MainWindow::CreateControls()
     windowFont_ = std::make_unique<FormFont>(form::Form1.DefaultFont, dotsPerInch_);
     const COLORREF grey = ColourOf(form::LightGrey);
     resultBrush_ = CreateSolidBrush(grey);
+    FitColoursToTheme();
 
     // Z-order is the Tab order. A caption goes just before the box it names,
     // which is where screen readers look for a box's name.
@@ -233,6 +312,33 @@ void MainWindow::CreateControls()
         if (control.Kind == form::ControlKind::Caption && control.LabelFor.empty()) {
             CreateControl(control);
         }
+    }
+    CreateTips();
+}
+
+void MainWindow::CreateTips()
+{
+    const int width = form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_);
+    tip_ = CreateTipWindow(window_, instance_, width);
+    TTTOOLINFOW tracked = TrackedToolOf(window_);
+    // Placed by the window under the box it speaks of, shown and hidden by it.
+    tracked.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tracked.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tracked));
+
+    hoverTip_ = CreateTipWindow(window_, instance_, width);
+    // Long enough to read the power's explanation.
+    SendMessageW(hoverTip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(HintMilliseconds, 0));
+    for (const std::string_view name : {form::VolumeBox, form::PowerBox}) {
+        TTTOOLINFOW hover = {};
+        hover.cbSize = sizeof(hover);
+        // The tip watches the box's mouse messages itself, and asks for its
+        // text when it is about to show it: the engine's text of that moment.
+        hover.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        hover.hwnd = window_;
+        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, ControlNamed(name).Id));
+        hover.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(hoverTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
     }
 }
 
@@ -288,6 +394,19 @@ void MainWindow::RunLoadSteps()
 
 void MainWindow::OnCommand(int id, int code)
 {
+    // A result box reached with the keyboard shows its hover text until the
+    // focus moves on; only result boxes have one.
+    if (code == EN_SETFOCUS) {
+        OnResultFocused(GetDlgItem(window_, id));
+        return;
+    }
+    if (code == EN_KILLFOCUS) {
+        const form::Control* control = form::FindControl(id);
+        if (control != nullptr && control->Kind == form::ControlKind::ResultBox && tipBox_ == GetDlgItem(window_, id)) {
+            HideTip();
+        }
+        return;
+    }
     if (code == EN_CHANGE) {
         for (const form::EntryBinding& binding : form::EntryBoxes) {
             if (ControlNamed(binding.Box).Id == id) {
@@ -315,12 +434,118 @@ void MainWindow::OnEntryChanged(int id, EntryField field)
 {
     const HWND box = GetDlgItem(window_, id);
     const std::u16string text = TextOf(box);
+    // Any change of a box's text is a next keystroke and takes the last
+    // notice away.
+    HideTip();
     const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
     if (outcome.ClearBox) {
         // Runs this handler once more, nested, on the empty text.
         SetWindowTextW(box, L"");
     }
     ShowResults(outcome.Results);
+    // Only now: the nested change above hides whatever tip is up, and this
+    // notice is about the text that change removed.
+    if (!outcome.Notice.empty()) {
+        ShowTip(box, outcome.Notice, NoticeMilliseconds, true);
+    }
+}
+
+void MainWindow::OnResultFocused(HWND box)
+{
+    const std::u16string hint = HintFor(box);
+    if (!hint.empty()) {
+        ShowTip(box, hint, HintMilliseconds, false);
+    }
+}
+
+std::u16string MainWindow::HintFor(HWND box) const
+{
+    const int id = GetDlgCtrlID(box);
+    if (id == ControlNamed(form::VolumeBox).Id) {
+        return calculator_.VolumeHint();
+    }
+    if (id == ControlNamed(form::PowerBox).Id) {
+        return calculator_.PowerHint();
+    }
+    return {};
+}
+
+bool MainWindow::OnNotify(const NMHDR& header)
+{
+    if (header.hwndFrom != hoverTip_ || header.code != TTN_GETDISPINFOW) {
+        return false;
+    }
+    // Kept in the window: the tip reads the text after this returns. An empty
+    // text shows no tip, as while the box is empty.
+    hoverText_ = HintFor(reinterpret_cast<HWND>(header.idFrom));
+    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
+    info.hinst = nullptr;
+    info.lpszText = Wide(hoverText_);
+    return true;
+}
+
+void MainWindow::ShowTip(HWND box, const std::u16string& text, int milliseconds, bool alert)
+{
+    HideTip();
+    tipText_ = text;
+    TTTOOLINFOW tool = TrackedToolOf(window_);
+    tool.lpszText = Wide(tipText_);
+    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Just under the box, moved onto the work area where the box is near its
+    // edge.
+    RECT boxRect = {};
+    GetWindowRect(box, &boxRect);
+    const auto bubble = static_cast<DWORD>(SendMessageW(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
+    const form::ScreenRect below{boxRect.left, boxRect.bottom + 1, LOWORD(bubble), HIWORD(bubble)};
+    const form::ScreenRect placed = form::MovedInto(below, WorkArea());
+    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(placed.Left, placed.Top));
+    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    tipBox_ = box;
+    SetTimer(window_, TipTimer, static_cast<UINT>(milliseconds), nullptr);
+    if (alert) {
+        // The tip's own show event names it; the alert has a screen reader
+        // read it out at once, as it does a message box.
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, tip_, OBJID_WINDOW, CHILDID_SELF);
+    }
+}
+
+void MainWindow::HideTip()
+{
+    if (tipBox_ == nullptr) {
+        return;
+    }
+    KillTimer(window_, TipTimer);
+    TTTOOLINFOW tool = TrackedToolOf(window_);
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    tipBox_ = nullptr;
+}
+
+void MainWindow::OnKeyPressed(WPARAM key)
+{
+    // A modifier pressed alone only prepares the next key.
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN || key == VK_RWIN) {
+        return;
+    }
+    HideTip();
+}
+
+// The form sets a few colours and leaves the rest to the system's, which
+// works on the light desktops it was drawn for. Where the system's colours
+// cannot carry the form's (a dark or a high-contrast scheme), every control
+// and the window's face take the classic light look, on which every colour
+// of the form reads.
+void MainWindow::FitColoursToTheme()
+{
+    const form::Theme system = SystemTheme();
+    theme_ = form::FormReadsOn(system) ? system : form::ClassicLight;
+    for (HBRUSH* brush : {&faceBrush_, &baseBrush_}) {
+        if (*brush != nullptr) {
+            DeleteObject(*brush);
+        }
+    }
+    faceBrush_ = CreateSolidBrush(ColourOf(theme_.Window));
+    baseBrush_ = CreateSolidBrush(ColourOf(theme_.Base));
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnSidePicked()
@@ -345,23 +570,27 @@ void MainWindow::ShowResults(const ResultTexts& results)
     SetDlgItemTextW(window_, ControlNamed(form::PowerBox).Id, Wide(results.Power));
 }
 
-LRESULT MainWindow::OnControlColour(HDC dc, HWND control, bool editable)
+LRESULT MainWindow::OnControlColour(HDC dc, HWND control, UINT message)
 {
+    // Read-only edits, the result boxes, ask with WM_CTLCOLORSTATIC.
     const form::Control* described = form::FindControl(GetDlgCtrlID(control));
-    if (described == nullptr) {
-        return DefWindowProcW(window_, editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(control));
-    }
-    if (described->TextColour) {
-        SetTextColor(dc, ColourOf(*described->TextColour));
-    }
-    if (described->Background) {
+    if (described != nullptr && described->Background) {
+        // The form's grey is light whatever the system's: its text is the
+        // classic dark one unless the form names another.
+        SetTextColor(dc, ColourOf(described->TextColour.value_or(form::ClassicLight.Text)));
         SetBkColor(dc, ColourOf(*described->Background));
         return reinterpret_cast<LRESULT>(resultBrush_);
     }
-    const int systemColour = editable ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetBkColor(dc, GetSysColor(systemColour));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(systemColour));
+    // The entry boxes, and the selector's field and list.
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+        SetTextColor(dc, ColourOf(theme_.Text));
+        SetBkColor(dc, ColourOf(theme_.Base));
+        return reinterpret_cast<LRESULT>(baseBrush_);
+    }
+    SetTextColor(dc,
+                 ColourOf(described != nullptr && described->TextColour ? *described->TextColour : theme_.WindowText));
+    SetBkColor(dc, ColourOf(theme_.Window));
+    return reinterpret_cast<LRESULT>(faceBrush_);
 }
 
 void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
@@ -370,8 +599,8 @@ void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
     if (described == nullptr) {
         return;
     }
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    const COLORREF text = described->TextColour ? ColourOf(*described->TextColour) : GetSysColor(COLOR_BTNTEXT);
+    FillRect(item.hDC, &item.rcItem, faceBrush_);
+    const COLORREF text = ColourOf(described->TextColour.value_or(theme_.WindowText));
     SetTextColor(item.hDC, text);
     SetBkMode(item.hDC, TRANSPARENT);
     const HGDIOBJ previous = SelectObject(item.hDC, FontFor(described->OwnFont));

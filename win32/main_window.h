@@ -1,6 +1,17 @@
 #pragma once
 
+// The road of one keystroke: the user types "5" into the people box Text3.
+// The edit control sends EN_CHANGE; OnCommand finds Text3 in the form's
+// bindings, paired with the people count, and OnEntryChanged hands the box's
+// whole text to the Calculator. The engine parses it under the user's
+// regional settings, stores 5 as the people count and recalculates the
+// volume and the power; their display texts come back here, and ShowResults
+// writes them into the result boxes Text6 and Text7. Had the text not been a
+// number, the engine would have asked for the box to be emptied and given
+// the notice that ShowTip puts under it. The window itself decides nothing.
+
 #include "core/calculator.h"
+#include "form/colours.h"
 #include "form/form1.h"
 #include "win32/fonts.h"
 
@@ -8,6 +19,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace acpower::win32 {
@@ -27,6 +39,10 @@ public:
     bool Create();
     HWND Handle() const;
 
+    // A key pressed anywhere in the program: the next keystroke takes a
+    // notice or a hover text shown under a box away.
+    void OnKeyPressed(WPARAM key);
+
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -41,8 +57,17 @@ private:
     void OnSidePicked();
     void ShowResults(const ResultTexts& results);
     void OnDrawCaption(const DRAWITEMSTRUCT& item);
-    LRESULT OnControlColour(HDC dc, HWND control, bool editable);
+    LRESULT OnControlColour(HDC dc, HWND control, UINT message);
     bool OnSetCursor(HWND under);
+
+    void FitColoursToTheme();
+    void CreateTips();
+    // Shows the text in the tracking tip just under the box for so long.
+    void ShowTip(HWND box, const std::u16string& text, int milliseconds, bool alert);
+    void HideTip();
+    void OnResultFocused(HWND box);
+    std::u16string HintFor(HWND box) const;
+    bool OnNotify(const NMHDR& header);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -56,6 +81,20 @@ private:
     std::vector<OwnFont> ownFonts_;
     HBRUSH resultBrush_ = nullptr;
     HCURSOR linkCursor_ = nullptr;
+
+    // The system's colours, or the classic light look where the form's own
+    // colours would not read on them.
+    form::Theme theme_ = form::ClassicLight;
+    HBRUSH faceBrush_ = nullptr;
+    HBRUSH baseBrush_ = nullptr;
+
+    // One tracking tip for the notices and the hover texts reached with the
+    // keyboard, one ordinary tip for the mouse over the result boxes.
+    HWND tip_ = nullptr;
+    HWND tipBox_ = nullptr;  // the box the tracking tip is shown at, if shown
+    std::u16string tipText_;
+    HWND hoverTip_ = nullptr;
+    std::u16string hoverText_;  // kept for the tip to read after TTN_GETDISPINFOW
 };
 
 }  // namespace acpower::win32
