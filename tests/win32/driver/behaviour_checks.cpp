@@ -7,6 +7,7 @@
 #include "suites.h"
 
 #include "core/entry_rules.h"
+#include "core/hints.h"
 
 #include <array>
 #include <string>
@@ -34,6 +35,7 @@ struct EntryCase {
     std::u16string BoxAfter;
     std::u16string_view Volume;
     std::u16string_view Power;
+    std::u16string_view Notice;  // the tip under the box afterwards; "" for none
 };
 
 const std::u16string Beyond = u"400000000000000000000000000000000000000";  // above the largest single
@@ -48,18 +50,21 @@ std::vector<EntryCase> EntryCases()
     const std::u16string longZeros = std::u16string(99998, u'0') + u"25";
     // clang-format off
     return {
-        {"digits typed one by one",            noArea,       "Text1", Entry::Typed,  u"25",     u"25",    u"70",  u"3,3"},
-        {"Backspace takes the last digit",     noArea,       "Text1", Entry::Typed,  u"25\b",   u"2",     u"5,6", u"1,4"},
-        {"a letter after digits empties",      noArea,       "Text1", Entry::Typed,  u"12x",    u"",      u"0",   u""},
-        {"a lone minus sign empties",          noArea,       "Text1", Entry::Typed,  u"-",      u"",      u"0",   u""},
-        {"a second separator empties",         noHeight,     "Text2", Entry::Typed,  u"2,8,",   u"",      u"0",   u""},
-        {"a point where the comma belongs",    noHeight,     "Text2", Entry::Typed,  u"2.8",    u"2.8",   u"70",  u"3,3"},
-        {"pasted 100000 characters: too big",  noArea,       "Text1", Entry::Pasted, longNumber, u"",     u"0",   u""},
-        {"pasted 100000 characters: zeros",    noArea,       "Text1", Entry::Pasted, longZeros, longZeros, u"70", u"3,3"},
-        {"a pasted word",                      noArea,       "Text1", Entry::Pasted, u"двадцать", u"",    u"0",   u""},
-        {"a whole number set",                 noArea,       "Text1", Entry::Set,    u"25",     u"25",    u"70",  u"3,3"},
-        {"beyond single precision is refused", noAppliances, "Text5", Entry::Set,    Beyond,    u"",      u"70",  u"3"},
-        {"a volume overflow shows nothing",    {u"", Huge, u"", u"", u""}, "Text1", Entry::Set, Huge, Huge, u"", u""},
+        {"digits typed one by one",            noArea,       "Text1", Entry::Typed,  u"25",     u"25",    u"70",  u"3,3", u""},
+        {"Backspace takes the last digit",     noArea,       "Text1", Entry::Typed,  u"25\b",   u"2",     u"5,6", u"1,4", u""},
+        {"a letter after digits empties",      noArea,       "Text1", Entry::Typed,  u"12x",    u"",      u"0",   u"",    u"«12x» — не число; поле очищено"},
+        {"the next key takes the notice away", noArea,       "Text1", Entry::Typed,  u"x2",     u"2",     u"5,6", u"1,4", u""},
+        {"a lone minus sign empties",          noArea,       "Text1", Entry::Typed,  u"-",      u"",      u"0",   u"",    u"«-» — не число; поле очищено"},
+        {"a second separator empties",         noHeight,     "Text2", Entry::Typed,  u"2,8,",   u"",      u"0",   u"",    u"«2,8,» — не число; поле очищено"},
+        {"a point where the comma belongs",    noHeight,     "Text2", Entry::Typed,  u"2.8",    u"2.8",   u"70",  u"3,3", u""},
+        {"the comma typed",                    noHeight,     "Text2", Entry::Typed,  u"2,8",    u"2,8",   u"70",  u"3,3", u""},
+        {"thousands grouped key by key",       noAppliances, "Text5", Entry::Typed,  u"1 000",  u"1 000", u"70",  u"3,3", u""},
+        {"pasted 100000 characters: too big",  noArea,       "Text1", Entry::Pasted, longNumber, u"",     u"0",   u"",    u"«100000000000000…» — слишком большое число; поле очищено"},
+        {"pasted 100000 characters: zeros",    noArea,       "Text1", Entry::Pasted, longZeros, longZeros, u"70", u"3,3", u""},
+        {"a pasted word",                      noArea,       "Text1", Entry::Pasted, u"двадцать", u"",    u"0",   u"",    u"«двадцать» — не число; поле очищено"},
+        {"a whole number set",                 noArea,       "Text1", Entry::Set,    u"25",     u"25",    u"70",  u"3,3", u""},
+        {"beyond single precision is refused", noAppliances, "Text5", Entry::Set,    Beyond,    u"",      u"70",  u"3",   u"«400000000000000…» — слишком большое число; поле очищено"},
+        {"a volume overflow shows nothing",    {u"", Huge, u"", u"", u""}, "Text1", Entry::Set, Huge, Huge, u"", u"", u""},
     };
     // clang-format on
 }
@@ -124,6 +129,48 @@ void CheckEntries(const ProgramUnderTest& program, CheckLog& log)
         log.ExpectText(Named(row.Name, "box"), program.Text(row.Box), row.BoxAfter);
         log.ExpectText(Named(row.Name, "volume"), program.Text("Text6"), row.Volume);
         log.ExpectText(Named(row.Name, "power"), program.Text("Text7"), row.Power);
+        log.ExpectText(Named(row.Name, "notice"), program.ShownTipText(), row.Notice);
+    }
+}
+
+void CheckNoticeTimesOut(const ProgramUnderTest& program, CheckLog& log)
+{
+    program.Type("Text1", u"x");
+    log.Expect(!program.ShownTipText().empty(), "a notice is shown");
+    Sleep(NoticeMilliseconds + 1000);
+    log.ExpectText("the notice goes after its time", program.ShownTipText(), u"");
+}
+
+void CheckHints(const ProgramUnderTest& program, CheckLog& log)
+{
+    struct HintCase {
+        const char* Name;
+        Room Given;
+        std::string_view Box;
+        std::u16string_view Contains;  // "" for no hover text at all
+    };
+    const Room noArea{u"", u"2,8", u"3", u"2", u"1000"};
+    // clang-format off
+    const HintCase cases[] = {
+        {"the power names the class to buy",     ExampleRoom, "Text7", u"Подойдет сплит-система класса 12 ("},
+        {"the volume's whole text",              ExampleRoom, "Text6", u"Объем помещения: 70 куб. м"},
+        {"nothing while the power box is empty", noArea,      "Text7", u""},
+    };
+    // clang-format on
+    for (const HintCase& row : cases) {
+        SetRoom(program, row.Given);
+        const std::u16string hover = program.HoverText(row.Box);
+        if (row.Contains.empty()) {
+            log.ExpectText(Named(row.Name, "hover"), hover, u"");
+        } else {
+            log.Expect(hover.find(row.Contains) != std::u16string::npos, Named(row.Name, "hover"), hover);
+        }
+        // Reached with the keyboard: the same text under the box, until the
+        // focus moves on.
+        program.Focus(row.Box);
+        log.ExpectText(Named(row.Name, "on focus"), program.ShownTipText(), hover);
+        program.Focus("Text1");
+        log.ExpectText(Named(row.Name, "focus moved on"), program.ShownTipText(), u"");
     }
 }
 

@@ -4,11 +4,16 @@
 
 #include "suites.h"
 
+#include "form/colours.h"
 #include "form/form1.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace acpower::win32::test {
 namespace {
@@ -252,6 +257,9 @@ void CheckWindow(const ProgramUnderTest& program, CheckLog& log)
     const int dx = (frame.left - work.left) - (work.right - frame.right);
     const int dy = (frame.top - work.top) - (work.bottom - frame.bottom);
     log.Expect(dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1, "window: centred on the screen");
+    log.Expect(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right
+                   && frame.bottom <= work.bottom,
+               "window: within the work area " + RectText(work) + ", at " + RectText(frame));
 
     std::u16string title(128, u'\0');
     title.resize(static_cast<size_t>(GetWindowTextW(window, reinterpret_cast<wchar_t*>(title.data()), 128)));
@@ -264,17 +272,146 @@ void CheckWindow(const ProgramUnderTest& program, CheckLog& log)
     }
 }
 
+form::Rgb RgbOf(COLORREF colour)
+{
+    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The contrast of a text as drawn: its background is the area's commonest
+// colour, its ink the pixel that stands out most from it (smoothed edges
+// stand out less).
+double DrawnContrast(const ScreenShot& shot, const RECT& area)
+{
+    std::map<COLORREF, int> counts;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            ++counts[shot.Pixel(x, y)];
+        }
+    }
+    if (counts.empty()) {
+        return 0;
+    }
+    const auto background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                                return a.second < b.second;
+                            })->first;
+    double most = 1;
+    for (const auto& [colour, count] : counts) {
+        most = std::max(most, form::ContrastRatio(RgbOf(colour), RgbOf(background)));
+    }
+    return most;
+}
+
+// Sets some of HKCU\Control Panel\Colors, which a program reads as its
+// system colours when it starts, and puts the old values back when done.
+class SystemColours {
+public:
+    struct Setting {
+        const wchar_t* Name;
+        const wchar_t* Value;
+    };
+
+    explicit SystemColours(const std::vector<Setting>& settings)
+    {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                        &key_, nullptr);
+        for (const Setting& setting : settings) {
+            wchar_t old[64] = {};
+            DWORD bytes = sizeof(old) - sizeof(wchar_t);
+            const bool had
+                = RegQueryValueExW(key_, setting.Name, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &bytes)
+                == ERROR_SUCCESS;
+            saved_.push_back({setting.Name, had ? std::optional<std::wstring>(old) : std::nullopt});
+            Write(setting.Name, setting.Value);
+        }
+    }
+    ~SystemColours()
+    {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                Write(name.c_str(), value->c_str());
+            } else {
+                RegDeleteValueW(key_, name.c_str());
+            }
+        }
+        RegCloseKey(key_);
+    }
+    SystemColours(const SystemColours&) = delete;
+    SystemColours& operator=(const SystemColours&) = delete;
+
+private:
+    void Write(const wchar_t* name, const wchar_t* value)
+    {
+        const auto bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
+        RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
+    }
+
+    HKEY key_ = nullptr;
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+};
+
+// Moves the focus to a window of the driver's own, so that no caret or focus
+// highlight is drawn over the program's texts; gone with the object.
+class FocusElsewhere {
+public:
+    FocusElsewhere()
+        : window_(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
+                                  nullptr, nullptr))
+    {
+        SetForegroundWindow(window_);
+        Sleep(300);
+    }
+    ~FocusElsewhere()
+    {
+        DestroyWindow(window_);
+    }
+    FocusElsewhere(const FocusElsewhere&) = delete;
+    FocusElsewhere& operator=(const FocusElsewhere&) = delete;
+
+private:
+    HWND window_;
+};
+
 }  // namespace
+
+void CheckHighContrast(const std::wstring& path, CheckLog& log)
+{
+    // White on black, as Windows' high-contrast black scheme has them: the
+    // dark blue captions would not read on its face.
+    const SystemColours scheme({{L"ButtonFace", L"0 0 0"},
+                                {L"ButtonText", L"255 255 255"},
+                                {L"Window", L"0 0 0"},
+                                {L"WindowText", L"255 255 255"}});
+    ProgramUnderTest program(path);
+    log.Expect(program.Start(), "high contrast: the window appears");
+    if (program.Window() == nullptr) {
+        return;
+    }
+    // Every result box with a text to read.
+    const std::u16string_view room[] = {u"25", u"2,8", u"3", u"2", u"1000"};
+    const char* const boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
+    for (size_t i = 0; i < std::size(boxes); ++i) {
+        program.SetText(boxes[i], room[i]);
+    }
+    const FocusElsewhere elsewhere;
+    const ScreenShot shot(program.Window());
+    for (const form::Control& described : form::Form1Controls) {
+        if (described.Kind != form::ControlKind::Caption && described.Kind != form::ControlKind::ResultBox) {
+            continue;
+        }
+        const RECT area = TextArea(described, RectInClient(program.Window(), program.Control(described.Name)));
+        const double contrast = DrawnContrast(shot, area);
+        char figure[32];
+        std::snprintf(figure, sizeof(figure), "%.2f", contrast);
+        log.Expect(contrast >= form::LeastContrast,
+                   Named(described, "high contrast: text reads, contrast ") + figure + " : 1");
+    }
+    // The program is ended, not closed, so that it opens no page.
+}
 
 void CheckLayout(const ProgramUnderTest& program, CheckLog& log)
 {
     CheckWindow(program, log);
-    // Away from the program, so that no caret or focus highlight is drawn
-    // over the texts below.
-    const HWND elsewhere = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
-                                           nullptr, nullptr, nullptr);
-    SetForegroundWindow(elsewhere);
-    Sleep(300);
+    const FocusElsewhere elsewhere;
     const ScreenShot shot(program.Window());
     for (const form::Control& described : form::Form1Controls) {
         const HWND control = program.Control(described.Name);
@@ -292,7 +429,6 @@ void CheckLayout(const ProgramUnderTest& program, CheckLog& log)
         CheckFont(shot, rect, described, text, log);
         CheckColours(shot, rect, described, log);
     }
-    DestroyWindow(elsewhere);
 }
 
 }  // namespace acpower::win32::test

@@ -43,13 +43,17 @@ int wmain(int argc, wchar_t* argv[])
         const DWORD started = GetTickCount();
         CheckStartUp(program, log);
         CheckEntries(program, log);
+        CheckNoticeTimesOut(program, log);
         const DWORD entered = GetTickCount();
+        CheckHints(program, log);
         CheckSidePicks(program, log);
         CheckLayout(program, log);
         const DWORD laidOut = GetTickCount();
         CheckLinksAndClose(program, log);
         std::printf("entries %lu ms, picks and layout %lu ms, links and close %lu ms\n", entered - started,
                     laidOut - entered, GetTickCount() - laidOut);
+        // Last: a second run of the program, once the first has ended.
+        CheckHighContrast(argv[1], log);
     }
     log.PrintSummary();
     return log.Failed();

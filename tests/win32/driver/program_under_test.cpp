@@ -2,6 +2,11 @@
 
 #include "form/form1.h"
 
+#include <commctrl.h>
+
+#include <cstddef>
+#include <vector>
+
 namespace acpower::win32::test {
 namespace {
 
@@ -11,6 +16,36 @@ const wchar_t* Wide(const std::u16string& text)
 {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
+
+// The tool tips of one process, shown or not.
+std::vector<HWND> TipsOf(DWORD processId)
+{
+    struct Search {
+        DWORD ProcessId;
+        std::vector<HWND> Found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& found = *reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (owner == found.ProcessId && lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
+                found.Found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+// TTM_GETTEXTW's tool and buffer, written into the program's memory: the
+// message carries a pointer, which only means something there.
+struct RemoteToolText {
+    TTTOOLINFOW Tool;
+    wchar_t Text[1024];
+};
 
 }  // namespace
 
@@ -121,6 +156,58 @@ void ProgramUnderTest::Click(std::string_view name) const
     const HWND control = Control(name);
     SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+void ProgramUnderTest::Focus(std::string_view name) const
+{
+    // The program's window is no dialog, so WM_NEXTDLGCTL would go unheard;
+    // sharing its input state lets SetFocus reach a control of its thread.
+    const DWORD programThread = GetWindowThreadProcessId(window_, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), programThread, TRUE);
+    SetFocus(Control(name));
+    AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
+}
+
+std::u16string ProgramUnderTest::ShownTipText() const
+{
+    for (const HWND tip : TipsOf(process_.dwProcessId)) {
+        if (!IsWindowVisible(tip)) {
+            continue;
+        }
+        std::u16string text(1024, u'\0');
+        const auto length = SendMessageW(tip, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(length));
+        return text;
+    }
+    return {};
+}
+
+std::u16string ProgramUnderTest::HoverText(std::string_view name) const
+{
+    void* remote
+        = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RemoteToolText), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote == nullptr) {
+        return u"(no memory in the program)";
+    }
+    RemoteToolText local = {};
+    local.Tool.cbSize = sizeof(local.Tool);
+    local.Tool.hwnd = window_;
+    local.Tool.uId = reinterpret_cast<UINT_PTR>(Control(name));
+    local.Tool.lpszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + offsetof(RemoteToolText, Text));
+    std::u16string text;
+    for (const HWND tip : TipsOf(process_.dwProcessId)) {
+        WriteProcessMemory(process_.hProcess, remote, &local, sizeof(local), nullptr);
+        SendMessageW(tip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(remote));
+        RemoteToolText answer = {};
+        ReadProcessMemory(process_.hProcess, remote, &answer, sizeof(answer), nullptr);
+        answer.Text[1023] = L'\0';
+        text = reinterpret_cast<const char16_t*>(answer.Text);
+        if (!text.empty()) {
+            break;
+        }
+    }
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return text;
 }
 
 bool ProgramUnderTest::CloseAndWait(DWORD* exitCode)

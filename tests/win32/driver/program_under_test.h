@@ -34,6 +34,15 @@ public:
     // and takes the highlighted entry with Enter.
     void Pick(int moves) const;
     void Click(std::string_view name) const;
+    // Gives the control the keyboard focus, as Tab would.
+    void Focus(std::string_view name) const;
+
+    // The text of the tool tip the program shows on its own, under a box,
+    // or "" while it shows none.
+    std::u16string ShownTipText() const;
+    // The text the tool tip shows when the mouse rests on the control, asked
+    // of the tip as a screen reader does (TTM_GETTEXTW); "" when it has none.
+    std::u16string HoverText(std::string_view name) const;
 
     // Asks the window to close and waits for the program's exit status.
     bool CloseAndWait(DWORD* exitCode);
