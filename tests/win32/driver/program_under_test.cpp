@@ -17,26 +17,30 @@ const wchar_t* Wide(const std::u16string& text)
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
+struct TipSearch {
+    DWORD ProcessId;
+    std::vector<HWND> Found;
+};
+
+// A named CALLBACK, not a lambda: 32-bit Windows calls it as stdcall.
+BOOL CALLBACK CollectTip(HWND window, LPARAM context)
+{
+    auto& search = *reinterpret_cast<TipSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (owner == search.ProcessId && lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
+        search.Found.push_back(window);
+    }
+    return TRUE;
+}
+
 // The tool tips of one process, shown or not.
 std::vector<HWND> TipsOf(DWORD processId)
 {
-    struct Search {
-        DWORD ProcessId;
-        std::vector<HWND> Found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& found = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t className[64] = {};
-            GetClassNameW(window, className, 64);
-            if (owner == found.ProcessId && lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
-                found.Found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TipSearch search{processId, {}};
+    EnumWindows(&CollectTip, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
