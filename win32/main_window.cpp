@@ -235,6 +235,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         CreateControls();
         RunLoadSteps();
         return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
@@ -379,6 +382,24 @@ HFONT MainWindow::FontFor(const std::optional<form::Font>& font)
     }
     ownFonts_.push_back({*font, std::make_unique<FormFont>(*font, dotsPerInch_)});
     return ownFonts_.back().Gdi->Handle();
+}
+
+void MainWindow::OnActivate(bool active)
+{
+    // A window is no dialog box, so Windows neither gives its first box the
+    // focus nor gives the focus back when the user returns to it; both are
+    // done here, as a form does.
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) {
+            lastFocus_ = focus;
+        }
+        return;
+    }
+    if (lastFocus_ == nullptr) {
+        lastFocus_ = GetDlgItem(window_, form::TabOrder().front()->Id);
+    }
+    SetFocus(lastFocus_);
 }
 
 void MainWindow::RunLoadSteps()

@@ -46,6 +46,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnActivate(bool active);
 
     void CreateControls();
     void CreateControl(const form::Control& control);
@@ -95,6 +96,7 @@ private:
     std::u16string tipText_;
     HWND hoverTip_ = nullptr;
     std::u16string hoverText_;  // kept for the tip to read after TTN_GETDISPINFOW
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace acpower::win32

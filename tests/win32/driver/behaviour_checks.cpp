@@ -8,6 +8,7 @@
 
 #include "core/entry_rules.h"
 #include "core/hints.h"
+#include "form/form1.h"
 
 #include <array>
 #include <string>
@@ -111,6 +112,11 @@ void CheckStartUp(const ProgramUnderTest& program, CheckLog& log)
         log.ExpectText(std::string("start-up: ") + std::string(box) + " is empty", program.Text(box), u"");
     }
     log.ExpectText("start-up: the selector shows the shady side", program.Text("Combo1"), ShadySideEntry);
+    // Typing right after start reaches the first box, as in any form.
+    GUITHREADINFO focus = {sizeof(focus)};
+    const DWORD thread = GetWindowThreadProcessId(program.Window(), nullptr);
+    log.Expect(GetGUIThreadInfo(thread, &focus) && focus.hwndFocus == program.Control(form::TabOrder().front()->Name),
+               "start-up: the first box in the tab order has the keyboard focus");
     const HWND selector = program.Control("Combo1");
     log.Expect(SendMessageW(selector, CB_GETCOUNT, 0, 0) == 2, "start-up: the selector holds two entries");
     for (int i = 0; i < 2; ++i) {
