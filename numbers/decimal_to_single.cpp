@@ -1,12 +1,8 @@
 #include "numbers/decimal_to_single.h"
 
-#include <cmath>
+#include "numbers/fixed_from_chars.h"
 
-#ifdef ACPOWER_USE_FAST_FLOAT
-#include <fast_float/fast_float.h>
-#else
-#include <charconv>
-#endif
+#include <cmath>
 
 namespace acpower {
 namespace {
@@ -36,19 +32,15 @@ std::errc DecimalToSingle(std::string_view ascii, float& value)
     const char* const first = ascii.data();
     const char* const last = first + ascii.size();
     float parsed = 0.0F;
-#ifdef ACPOWER_USE_FAST_FLOAT
-    const auto result = fast_float::from_chars(first, last, parsed, fast_float::chars_format::fixed);
-#else
-    const auto result = std::from_chars(first, last, parsed, std::chars_format::fixed);
-#endif
-    if (result.ec == std::errc::invalid_argument || result.ptr != last) {
+    const FixedReadResult result = FromFixedChars(first, last, parsed);
+    if (result.Ec == std::errc::invalid_argument || result.Ptr != last) {
         return std::errc::invalid_argument;
     }
     // Libraries disagree on how they report overflow and underflow (an error
     // code, or a bare infinity or zero), so both are judged from the text.
     const bool negative = !ascii.empty() && ascii.front() == '-';
-    const bool zeroFromNonZero = (result.ec == std::errc() && parsed == 0.0F && HasNonZeroDigit(ascii));
-    if (result.ec == std::errc::result_out_of_range || zeroFromNonZero) {
+    const bool zeroFromNonZero = (result.Ec == std::errc() && parsed == 0.0F && HasNonZeroDigit(ascii));
+    if (result.Ec == std::errc::result_out_of_range || zeroFromNonZero) {
         if (HasNonZeroWholeDigit(ascii)) {
             return std::errc::result_out_of_range;
         }

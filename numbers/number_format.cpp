@@ -1,12 +1,7 @@
 #include "numbers/number_format.h"
 
 #include "numbers/decimal_to_single.h"
-
-#ifdef ACPOWER_USE_FAST_FLOAT
-#include <fast_float/fast_float.h>
-#else
-#include <charconv>
-#endif
+#include "numbers/fixed_from_chars.h"
 
 #include <cmath>
 #include <cstdint>
@@ -105,12 +100,8 @@ bool ReadsBackAs(const std::string& digits, double whole)
     const char* const first = digits.data();
     const char* const last = first + digits.size();
     double read = 0.0;
-#ifdef ACPOWER_USE_FAST_FLOAT
-    const auto result = fast_float::from_chars(first, last, read, fast_float::chars_format::fixed);
-#else
-    const auto result = std::from_chars(first, last, read, std::chars_format::fixed);
-#endif
-    return result.ec == std::errc() && result.ptr == last && read == whole;
+    const FixedReadResult result = FromFixedChars(first, last, read);
+    return result.Ec == std::errc() && result.Ptr == last && read == whole;
 }
 
 // Whole numbers written with the fewest significant digits that read back to
