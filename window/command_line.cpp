@@ -17,18 +17,18 @@ namespace {
 // Usage errors get a status of their own, as with most command-line tools.
 constexpr int UsageError = 2;
 
-QString executable()
+QString Executable()
 {
     return QString::fromLatin1(app::Executable);
 }
 
-QCommandLineOption helpOption()
+QCommandLineOption HelpOption()
 {
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                               QStringLiteral("Показать эту справку и выйти."));
 }
 
-QCommandLineOption versionOption()
+QCommandLineOption VersionOption()
 {
     return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                               QStringLiteral("Показать версию программы и выйти."));
@@ -37,7 +37,7 @@ QCommandLineOption versionOption()
 // Qt's own help text has English headings and no way to change them without
 // Qt's translations installed, so the help is laid out here from the same
 // options the parser reads.
-QString helpText(const QList<QCommandLineOption>& options)
+QString HelpText(const QList<QCommandLineOption>& options)
 {
     QStringList names;
     int width = 0;
@@ -50,7 +50,7 @@ QString helpText(const QList<QCommandLineOption>& options)
         width = std::max(width, static_cast<int>(names.last().size()));
     }
 
-    QString text = QStringLiteral("Использование: %1 [параметры]\n\n").arg(executable());
+    QString text = QStringLiteral("Использование: %1 [параметры]\n\n").arg(Executable());
     text += QString::fromUtf8(app::Description);
     text += QStringLiteral(".\n\n"
                            "По площади и высоте помещения, числу людей и компьютеров, мощности\n"
@@ -66,7 +66,7 @@ QString helpText(const QList<QCommandLineOption>& options)
 
 // Russian texts go out as UTF-8 whatever the locale says, as Qt 6 does; Qt
 // 5 would turn them into question marks under the C locale.
-void print(std::FILE* stream, const QString& text)
+void Print(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
@@ -75,7 +75,7 @@ void print(std::FILE* stream, const QString& text)
 
 // Qt's single-dash options are whole words (-platform, -reverse); read as
 // bundles of letters, -reverse would hold -v and -stylesheet -h.
-void setUp(QCommandLineParser& parser, const QList<QCommandLineOption>& options)
+void SetUp(QCommandLineParser& parser, const QList<QCommandLineOption>& options)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options);
@@ -85,17 +85,17 @@ void setUp(QCommandLineParser& parser, const QList<QCommandLineOption>& options)
 
 std::optional<int> AnswerHelpOrVersion(const QStringList& arguments)
 {
-    const QList<QCommandLineOption> options{helpOption(), versionOption()};
+    const QList<QCommandLineOption> options{HelpOption(), VersionOption()};
     QCommandLineParser parser;
-    setUp(parser, options);
+    SetUp(parser, options);
     // Whatever else is unknown here may be Qt's; that is judged later.
     parser.parse(arguments);
     if (parser.isSet(options[0])) {
-        print(stdout, helpText(options));
+        Print(stdout, HelpText(options));
         return 0;
     }
     if (parser.isSet(options[1])) {
-        print(stdout, QStringLiteral("%1 %2\n").arg(executable(), QString::fromLatin1(app::Version)));
+        Print(stdout, QStringLiteral("%1 %2\n").arg(Executable(), QString::fromLatin1(app::Version)));
         return 0;
     }
     return std::nullopt;
@@ -104,7 +104,7 @@ std::optional<int> AnswerHelpOrVersion(const QStringList& arguments)
 std::optional<int> RefuseUnknownArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    setUp(parser, {helpOption(), versionOption()});
+    SetUp(parser, {HelpOption(), VersionOption()});
     parser.parse(arguments);
     QString refused;
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -114,7 +114,7 @@ std::optional<int> RefuseUnknownArguments(const QStringList& arguments)
     } else {
         return std::nullopt;
     }
-    print(stderr, QStringLiteral("%1: %2; справка: %1 --help\n").arg(executable(), refused));
+    Print(stderr, QStringLiteral("%1: %2; справка: %1 --help\n").arg(Executable(), refused));
     return UsageError;
 }
 

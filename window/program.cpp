@@ -24,7 +24,7 @@ namespace {
 // Exit status when there is no display to open the window on.
 constexpr int NoDisplay = 1;
 
-QStringList argumentsOf(int argc, char** argv)
+QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -39,12 +39,12 @@ QStringList argumentsOf(int argc, char** argv)
 // made, Qt's messages are held back; a fatal one ends the program with one
 // plain line instead, and the held ones are passed on once the display is
 // open.
-QList<std::pair<QtMsgType, QString>> heldMessages;
+QList<std::pair<QtMsgType, QString>> HeldMessages;
 
-void holdOrGiveUp(QtMsgType type, const QMessageLogContext&, const QString& message)
+void HoldOrGiveUp(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type != QtFatalMsg) {
-        heldMessages.append({type, message});
+        HeldMessages.append({type, message});
         return;
     }
     const QByteArray display = qgetenv("DISPLAY");
@@ -60,18 +60,18 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext&, const QString& mess
     std::_Exit(NoDisplay);
 }
 
-std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
+std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv)
 {
-    const QtMessageHandler previous = qInstallMessageHandler(holdOrGiveUp);
+    const QtMessageHandler previous = qInstallMessageHandler(HoldOrGiveUp);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
     const QMessageLogContext context;
-    for (const auto& [type, message] : std::as_const(heldMessages)) {
+    for (const auto& [type, message] : std::as_const(HeldMessages)) {
         if (previous) {
             previous(type, context, message);
         }
     }
-    heldMessages.clear();
+    HeldMessages.clear();
     return app;
 }
 
@@ -79,12 +79,12 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
 
 int RunCalculator(int& argc, char** argv, const std::function<void(QWidget&)>& beforeShow)
 {
-    if (const std::optional<int> status = AnswerHelpOrVersion(argumentsOf(argc, argv))) {
+    if (const std::optional<int> status = AnswerHelpOrVersion(ArgumentsOf(argc, argv))) {
         return *status;
     }
 
     EnableHighDpiScaling();
-    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+    const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
     if (const std::optional<int> status = RefuseUnknownArguments(QCoreApplication::arguments())) {
         return *status;
     }
