@@ -52,6 +52,6 @@ fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target acpower acpower_win32_bare_window acpower_win32_startup
 tree="$ACPOWER_ROOT/build/$preset"
-"$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix" "$bits" \
+"$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix-win32_window" "$bits" "$bits" \
     "$tree/bench/win32/acpower_win32_startup.exe" "$runs" \
     "$tree/win32/acpower.exe" "$tree/bench/win32/acpower_win32_bare_window.exe"

@@ -64,12 +64,13 @@ if(UNIX AND NOT APPLE)
 endif()
 
 # --- Windows ---------------------------------------------------------------
-# The Win32 program is one static executable, so the packages hold it, the
-# licence and README, and nothing else: no runtime DLLs to deploy.
+# The Win32 program is one static executable, so the packages hold it and two
+# texts for its users, and nothing else: no runtime DLLs to deploy. The
+# installer is the project's own NSIS script (cmake/nsis/), which installs for
+# every user or, without administrator rights, for the current user alone.
 if(WIN32)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(acpower_windows_bits 64)
-        set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
         # A 64-bit set-up program too, so that it runs where the program does.
         set(acpower_nsis_target amd64-unicode)
     else()
@@ -78,29 +79,32 @@ if(WIN32)
     endif()
     set(CPACK_PACKAGE_FILE_NAME "acpower-${PROJECT_VERSION}-win${acpower_windows_bits}")
     set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/cpack_per_generator.cmake")
+    list(APPEND CMAKE_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}/nsis")
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY acpower)
     # Unicode, so that the Russian names below reach the installer and the
     # system whole, whatever the machine's code page.
     set(CPACK_NSIS_DEFINES "Target ${acpower_nsis_target}")
-    set(CPACK_PACKAGE_EXECUTABLES acpower "${ACPOWER_DISPLAY_NAME}")
     set(CPACK_NSIS_DISPLAY_NAME "${ACPOWER_DISPLAY_NAME}")
-    set(CPACK_NSIS_PACKAGE_NAME "${ACPOWER_DISPLAY_NAME}")
     set(CPACK_NSIS_PUBLISHER "${ACPOWER_VENDOR}")
     set(CPACK_NSIS_URL_INFO_ABOUT "${ACPOWER_COMPANY_SITE}")
     set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
     set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "acpower.exe")
-    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    set(CPACK_NSIS_MODIFY_PATH OFF)
-    # CPack's uninstaller removes the program's key under the vendor's but
-    # leaves the vendor's own key behind, empty. These commands run before
-    # its own, so the program's key goes first here.
-    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "DeleteRegKey SHCTX \"Software\\${ACPOWER_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"
-DeleteRegKey /ifempty SHCTX \"Software\\${ACPOWER_VENDOR}\"")
-    install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION .)
-    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
+
+    # Texts as Notepad on Windows 7 reads them: UTF-8 with a byte-order mark,
+    # lines ending in CR LF. Latin file names, since the ZIP reader of
+    # Windows 7 garbles Cyrillic ones.
+    string(ASCII 239 187 191 acpower_utf8_bom)
+    file(READ "${PROJECT_SOURCE_DIR}/resources/windows/readme.txt.in" acpower_text)
+    file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/package/readme.txt"
+         CONTENT "${acpower_utf8_bom}${acpower_text}" @ONLY NEWLINE_STYLE CRLF)
+    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" acpower_text)
+    file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/package/license.txt"
+         CONTENT "${acpower_utf8_bom}${acpower_text}" @ONLY NEWLINE_STYLE CRLF)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+        "${PROJECT_SOURCE_DIR}/resources/windows/readme.txt.in" "${PROJECT_SOURCE_DIR}/LICENSE")
+    set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/package/license.txt")
+    install(FILES "${PROJECT_BINARY_DIR}/package/readme.txt" "${PROJECT_BINARY_DIR}/package/license.txt"
+            DESTINATION .)
 endif()
 
 # Debian looks for a package's licence under this one name.

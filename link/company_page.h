@@ -8,7 +8,7 @@ namespace acpower {
 
 // The company's page, on its own web site. Both brand halves open it on a
 // click, and every closing of the window opens it again.
-inline constexpr std::u16string_view CompanyPageAddress = u"" ACPOWER_COMPANY_SITE "/sah1.htm";
+inline constexpr std::u16string_view CompanyPageAddress = u"" ACPOWER_COMPANY_PAGE;
 
 // Hands the page to the desktop's default browser and returns at once. The
 // outcome is deliberately ignored: no browser or no network must never get in

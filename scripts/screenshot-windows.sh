@@ -42,6 +42,6 @@ import -frame -window "$window" "$output"
 wait "$shown"
 kill "$wm"
 SCRIPT
-"$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix" "$bits" --script "$shoot" \
+"$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix-win32_window" "$bits" "$bits" --script "$shoot" \
     "$tree/tests/win32/acpower_win32_driver.exe" "$tree/win32/acpower.exe" "$output"
 echo "Wrote $output"

@@ -3,18 +3,23 @@
 # with its exit status. The Wine prefix lives in the build tree, so tests
 # never touch the user's own ~/.wine, and is made on first use.
 #
-#   wine_session.sh PREFIX BITS PROGRAM.exe [ARGS...]
-#   wine_session.sh PREFIX BITS --script SCRIPT.sh [ARGS...]
+#   wine_session.sh PREFIX PREFIX_BITS PROGRAM_BITS PROGRAM.exe [ARGS...]
+#   wine_session.sh PREFIX PREFIX_BITS PROGRAM_BITS --script SCRIPT.sh [ARGS...]
 #
 # The second form runs a shell script in the session instead, with the Wine
-# loader in $ACPOWER_WINE and wineserver in $ACPOWER_WINESERVER.
+# loader for PROGRAM_BITS in $ACPOWER_WINE, wineserver in $ACPOWER_WINESERVER
+# and both widths in $ACPOWER_PREFIX_BITS and $ACPOWER_PROGRAM_BITS.
 #
-# BITS is 32 or 64. Exit 77 (ctest's skip) where Wine cannot run programs of
-# that width, e.g. a 32-bit program on a kernel without 32-bit support.
+# PREFIX_BITS is the width of the Windows the prefix stands for (32 or 64),
+# PROGRAM_BITS that of the program run in it. Exit 77 (ctest's skip) where
+# Wine cannot run programs of that width, e.g. a 32-bit program on a kernel
+# without 32-bit support; the reason goes to $ACPOWER_SKIP_LOG as well, when
+# set, so that a green run can list what it did not run.
 set -euo pipefail
 prefix=$(realpath -m "$1")  # Wine takes absolute prefixes only
-bits=$2
-shift 2
+prefix_bits=$2
+program_bits=$3
+shift 3
 
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
@@ -24,17 +29,28 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=${ACPOWER_WINE_LANG:-C.UTF-8}
 unset LC_ALL LANGUAGE
 
-if [[ $bits == 32 ]]; then
-    loader=/usr/lib/wine/wine
-else
-    loader=/usr/lib/wine/wine64
+loader_for()
+{
+    if [[ $1 == 32 ]]; then
+        echo /usr/lib/wine/wine
+    else
+        echo /usr/lib/wine/wine64
+    fi
+}
+if [[ $prefix_bits == 32 && $program_bits == 64 ]]; then
+    echo "a 64-bit program cannot run on 32-bit Windows" >&2
+    exit 2
 fi
+loader=$(loader_for "$program_bits")
+wineserver=/usr/lib/wine/wineserver
 if ! "$loader" --version >/dev/null 2>&1; then
-    echo "SKIP: $loader cannot run here (no ${bits}-bit support in this kernel or Wine install)"
+    reason="$loader cannot start: this kernel or Wine install runs no ${program_bits}-bit programs"
+    echo "SKIP: $reason"
+    if [[ -n ${ACPOWER_SKIP_LOG:-} ]]; then
+        echo "${ACPOWER_TEST_NAME:-$(basename "$prefix")}: $reason" >>"$ACPOWER_SKIP_LOG"
+    fi
     exit 77
 fi
-wineserver=/usr/lib/wine/wineserver
-
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # One session at a time per prefix: wineserver and the registry are shared.
@@ -63,23 +79,27 @@ export DISPLAY=":$(head -n1 "$display_file")"
 
 if [[ ! -f $prefix/system.reg ]]; then
     started=$(date +%s)
-    "$loader" wineboot -i >/dev/null 2>&1 || true
+    # A 64-bit Windows is made by the 64-bit loader, which needs no 32-bit
+    # support from the kernel; WINEARCH alone decides a new prefix's width.
+    prefix_loader=$(loader_for "$prefix_bits")
+    WINEARCH=win$prefix_bits "$prefix_loader" wineboot -i >/dev/null 2>&1 || true
     "$wineserver" -w
     # Addresses handed to winebrowser go to the stand-in browser, which logs
     # them where the tests read them.
-    "$loader" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$here/stand_in_browser.sh" /f >/dev/null
+    "$prefix_loader" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$here/stand_in_browser.sh" /f >/dev/null
     # The user's regional settings, as Russian users have them: the program
     # must take its decimal separator from here, whatever the Unix locale.
     international='HKCU\Control Panel\International'
-    "$loader" reg add "$international" /v sDecimal /d "," /f >/dev/null
-    "$loader" reg add "$international" /v sThousand /d " " /f >/dev/null
-    "$loader" reg add "$international" /v sNegativeSign /d "-" /f >/dev/null
+    "$prefix_loader" reg add "$international" /v sDecimal /d "," /f >/dev/null
+    "$prefix_loader" reg add "$international" /v sThousand /d " " /f >/dev/null
+    "$prefix_loader" reg add "$international" /v sNegativeSign /d "-" /f >/dev/null
     "$wineserver" -w
     echo "Made the Wine prefix $prefix in $(( $(date +%s) - started )) s"
 fi
 
 export ACPOWER_BROWSER_LOG="$prefix/browser.log"
 export ACPOWER_WINE=$loader ACPOWER_WINESERVER=$wineserver
+export ACPOWER_PREFIX_BITS=$prefix_bits ACPOWER_PROGRAM_BITS=$program_bits
 status=0
 if [[ $1 == --script ]]; then
     shift
