@@ -22,20 +22,22 @@ cmake --workflow --preset qt5
 # the 32-bit tree's Wine tests skip, each noting why in wine-skips.txt.
 echo "== Windows (mingw-w64, Wine) =="
 acpower_install_missing "${ACPOWER_WINDOWS_PACKAGES[@]}"
-rm -f build/windows64/wine-skips.txt build/windows/wine-skips.txt
+wine_skips=(build/windows64/wine-skips.txt build/windows/wine-skips.txt)
+rm -f "${wine_skips[@]}"
 cmake --workflow --preset windows64
 cmake --workflow --preset windows
 
 # The last stage: every test again, built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer (float-cast-overflow included): the first report
-# ends the test program and fails its test. The same tree holds the fuzzer, whose ctest entries replay the seeds and then
-# search for 30 seconds, and the benchmarks, run once as checks.
+# ends the test program and fails its test. The same tree holds the fuzzer,
+# whose ctest entries replay the seeds and then search for 30 seconds, and
+# the benchmarks, run once as checks.
 echo "== Sanitizers and fuzzing (clang) =="
 cmake --workflow --preset sanitize
 
 # A green run must not hide a Windows it could not try: the skipped Windows
 # checks and why, then the sum of every stage's ctest report.
-skipped=$(cat build/windows64/wine-skips.txt build/windows/wine-skips.txt 2>/dev/null || true)
+skipped=$(cat "${wine_skips[@]}" 2>/dev/null || true)
 if [[ -n $skipped ]]; then
     echo "== Windows checks skipped on this machine =="
     echo "$skipped"

@@ -91,20 +91,19 @@ if(WIN32)
     set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico")
 
     # Texts as Notepad on Windows 7 reads them: UTF-8 with a byte-order mark,
-    # lines ending in CR LF. Latin file names, since the ZIP reader of
-    # Windows 7 garbles Cyrillic ones.
-    string(ASCII 239 187 191 acpower_utf8_bom)
-    file(READ "${PROJECT_SOURCE_DIR}/resources/windows/readme.txt.in" acpower_text)
-    file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/package/readme.txt"
-         CONTENT "${acpower_utf8_bom}${acpower_text}" @ONLY NEWLINE_STYLE CRLF)
-    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" acpower_text)
-    file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/package/license.txt"
-         CONTENT "${acpower_utf8_bom}${acpower_text}" @ONLY NEWLINE_STYLE CRLF)
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-        "${PROJECT_SOURCE_DIR}/resources/windows/readme.txt.in" "${PROJECT_SOURCE_DIR}/LICENSE")
+    # lines ending in CR LF, @VARIABLES@ filled in. Latin file names, since
+    # the ZIP reader of Windows 7 garbles Cyrillic ones.
+    function(acpower_windows_text name source)
+        string(ASCII 239 187 191 utf8_bom)
+        file(READ "${source}" text)
+        file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/package/${name}"
+             CONTENT "${utf8_bom}${text}" @ONLY NEWLINE_STYLE CRLF)
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+        install(FILES "${PROJECT_BINARY_DIR}/package/${name}" DESTINATION .)
+    endfunction()
+    acpower_windows_text(readme.txt "${PROJECT_SOURCE_DIR}/resources/windows/readme.txt.in")
+    acpower_windows_text(license.txt "${PROJECT_SOURCE_DIR}/LICENSE")
     set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/package/license.txt")
-    install(FILES "${PROJECT_BINARY_DIR}/package/readme.txt" "${PROJECT_BINARY_DIR}/package/license.txt"
-            DESTINATION .)
 endif()
 
 # Debian looks for a package's licence under this one name.

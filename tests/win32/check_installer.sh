@@ -81,15 +81,19 @@ entry_places()
 # once wineserver has nothing left to do. The temporary folders are left out:
 # the uninstaller runs from a copy there that Windows deletes at the next
 # start.
+key_names()
+{
+    grep -h '^\[' "$@" | sed 's/\] [0-9]*$/]/' | sort
+}
 snapshot()
 {
     "$ACPOWER_WINESERVER" -w
     find "$drive_c" -path "$drive_c/users/*/Temp" -prune -o -path "$drive_c/windows/temp" -prune -o -print | sort
-    grep -h '^\[' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | sed 's/\] [0-9]*$/]/' | sort
+    key_names "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"
 }
 machine_wide()
 {
-    grep -h '^\[' "$WINEPREFIX/system.reg" | sed 's/\] [0-9]*$/]/' | sort
+    key_names "$WINEPREFIX/system.reg"
     find "$drive_c"/Program\ Files* | sort
 }
 
@@ -101,7 +105,7 @@ windows_path()
 round_trip()
 {
     local kind=$1 option=$2
-    local hive key folder install_dir
+    local hive key folder install_dir menu location size files_kb uninstall left
     read -r hive key folder < <(entry_rule "$ACPOWER_PROGRAM_BITS" "$ACPOWER_PREFIX_BITS" "$kind")
     echo "-- $kind install: entry under $hive\\$key, files in $folder"
     local before machine_before
@@ -127,7 +131,6 @@ round_trip()
         test -n "$(compgen -G "$menu/Расчет мощности кондиционера.lnk" || true)"
     check "$kind: the entry has version $version" test "$(registry_value "$hive" "$key" DisplayVersion)" = "\"$version\""
     check "$kind: the entry names the publisher" test -n "$(registry_value "$hive" "$key" Publisher)"
-    local location size
     location=$(registry_value "$hive" "$key" InstallLocation)
     check "$kind: the entry's InstallLocation is the folder" \
         test "$location" = "\"$(windows_path "$install_dir" | sed 's/\\/\\\\/g')\""
@@ -142,12 +145,10 @@ round_trip()
         "$wine" "$driver" --example 0 "$(windows_path "$install_dir/acpower.exe")"
 
     # As the list of installed programs would: the entry's own command.
-    local uninstall
     uninstall=$(registry_value "$hive" "$key" UninstallString | sed 's/^"\\"//; s/\\""$//; s/\\\\/\\/g')
     check "$kind: the entry's uninstall command exits with status 0" "$wine" "$uninstall" /S
     # The uninstaller copies itself away and runs from there; wait for it.
     "$ACPOWER_WINESERVER" -w
-    local left
     left=$(diff <(echo "$before") <(snapshot) | grep '^[<>]' || true)
     check "$kind: uninstalling leaves nothing behind" test -z "$left"
     if [[ -n $left ]]; then
