@@ -7,4 +7,4 @@ source "$ACPOWER_ROOT/scripts/setup.sh"
 acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
 cmake --preset run >/dev/null
 cmake --build --preset run
-exec "$ACPOWER_ROOT/build/run/window/acpower" "$@"
+exec "$ACPOWER_ROOT/build/run/qt/acpower" "$@"

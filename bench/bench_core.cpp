@@ -80,7 +80,7 @@ void SelectorPick(benchmark::State& state)
 {
     Calculator calculator = ExampleRoom();
     for (auto _ : state) {
-        acpower::ResultTexts texts = calculator.ApplyWindowSide(acpower::SunnySideEntry);
+        acpower::ResultTexts texts = calculator.ApplyWindowSide(acpower::WindowSide::Sunny);
         benchmark::DoNotOptimize(texts);
     }
 }

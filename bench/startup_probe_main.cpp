@@ -2,7 +2,7 @@
 // leaving its event loop right after the window's first paint.
 
 #include "bench/startup_probe.h"
-#include "window/program.h"
+#include "qt/program.h"
 
 int main(int argc, char* argv[])
 {

@@ -5,7 +5,7 @@
 // font system and glyph drawing like any window with text.
 
 #include "bench/startup_probe.h"
-#include "window/high_dpi.h"
+#include "qt/high_dpi.h"
 
 #include <QApplication>
 #include <QWidget>

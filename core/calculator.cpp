@@ -18,25 +18,20 @@ EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_vie
     return outcome;
 }
 
-ResultTexts Calculator::ApplyWindowSide(std::u16string_view selectorText)
+ResultTexts Calculator::ApplyWindowSide(WindowSide side)
 {
-    shown_ = acpower::ApplyWindowSide(state_, selectorText, locale_);
+    shown_ = acpower::ApplyWindowSide(state_, side, locale_);
     return shown_;
 }
 
-std::u16string_view Calculator::SelectShadySide()
+WindowSide Calculator::SelectShadySide()
 {
     return acpower::SelectShadySide(state_);
 }
 
-std::u16string Calculator::VolumeHint() const
+std::u16string Calculator::Hint(Result result) const
 {
-    return acpower::VolumeHint(state_, shown_, locale_);
-}
-
-std::u16string Calculator::PowerHint() const
-{
-    return acpower::PowerHint(state_, shown_, locale_);
+    return HintOf(result, state_, shown_, locale_);
 }
 
 const CalculatorState& Calculator::State() const

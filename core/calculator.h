@@ -17,13 +17,12 @@ public:
     explicit Calculator(NumberLocale locale);
 
     EntryOutcome AcceptNumericEntry(EntryField field, std::u16string_view text);
-    ResultTexts ApplyWindowSide(std::u16string_view selectorText);
-    std::u16string_view SelectShadySide();
+    ResultTexts ApplyWindowSide(WindowSide side);
+    WindowSide SelectShadySide();
 
-    // The hover texts of the result boxes as they stand after the last
-    // recalculation; empty while their box is.
-    std::u16string VolumeHint() const;
-    std::u16string PowerHint() const;
+    // The hover text of a result box as it stands after the last
+    // recalculation; empty while the box is.
+    std::u16string Hint(Result result) const;
 
     const CalculatorState& State() const;
     const NumberLocale& Locale() const;

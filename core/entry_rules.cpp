@@ -42,21 +42,16 @@ EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u
     return outcome;
 }
 
-ResultTexts ApplyWindowSide(CalculatorState& state, std::u16string_view selectorText, const NumberLocale& locale)
+ResultTexts ApplyWindowSide(CalculatorState& state, WindowSide side, const NumberLocale& locale)
 {
-    if (selectorText == SunnySideEntry) {
-        state.WindowFactor = SunnySideFactor;
-    }
-    if (selectorText == ShadySideEntry) {
-        state.WindowFactor = ShadySideFactor;
-    }
+    state.WindowFactor = EntryOf(side).WattsPerCubicMetre;
     return Recalculate(state, locale);
 }
 
-std::u16string_view SelectShadySide(CalculatorState& state)
+WindowSide SelectShadySide(CalculatorState& state)
 {
-    state.WindowFactor = ShadySideFactor;
-    return ShadySideEntry;
+    state.WindowFactor = EntryOf(WindowSide::Shady).WattsPerCubicMetre;
+    return WindowSide::Shady;
 }
 
 }  // namespace acpower

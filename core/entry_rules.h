@@ -2,6 +2,7 @@
 
 #include "core/calculator_state.h"
 #include "core/recalculate.h"
+#include "core/window_side.h"
 #include "numbers/number_locale.h"
 
 #include <array>
@@ -26,14 +27,6 @@ inline constexpr std::array<EntryField, 5> AllEntryFields{
 
 float& FieldOf(CalculatorState& state, EntryField field);
 
-// The selector's entries finish the sentence "Окна выходят на … сторону".
-inline constexpr std::u16string_view SunnySideEntry = u"солнечную";
-inline constexpr std::u16string_view ShadySideEntry = u"теневую";
-inline constexpr std::array<std::u16string_view, 2> WindowSideEntries{SunnySideEntry, ShadySideEntry};
-
-inline constexpr float SunnySideFactor = 40.0F;  // W per m³
-inline constexpr float ShadySideFactor = 30.0F;  // W per m³
-
 struct EntryOutcome {
     // The box's text is not a number and must be emptied. Emptying it changes
     // the text again, and that change runs this rule once more on "".
@@ -49,12 +42,11 @@ struct EntryOutcome {
 EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u16string_view text,
                                 const NumberLocale& locale);
 
-// Takes the factor from the selector's text; a text that is neither entry
-// keeps the factor. Then recalculates.
-ResultTexts ApplyWindowSide(CalculatorState& state, std::u16string_view selectorText, const NumberLocale& locale);
+// Takes the factor of the picked side, then recalculates.
+ResultTexts ApplyWindowSide(CalculatorState& state, WindowSide side, const NumberLocale& locale);
 
-// The start-up choice: the shady factor. Gives the text the selector must
+// The start-up choice: the shady factor. Gives the side the selector must
 // show; it does not recalculate.
-std::u16string_view SelectShadySide(CalculatorState& state);
+WindowSide SelectShadySide(CalculatorState& state);
 
 }  // namespace acpower

@@ -89,25 +89,20 @@ std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown,
     if (shown.Power.empty()) {
         return {};
     }
-    // The terms as the engine sums them, in double precision.
-    const double volumeTerm = static_cast<double>(state.RoomVolume) * static_cast<double>(state.WindowFactor);
-    const double peopleTerm = static_cast<double>(state.PeopleCount) * static_cast<double>(HeatPerPerson);
-    const double computerTerm = static_cast<double>(state.ComputerCount) * static_cast<double>(HeatPerComputer);
-    const double applianceTerm = static_cast<double>(state.AppliancePower) * ApplianceHeatShare;
-    const double sum = volumeTerm + peopleTerm + computerTerm + applianceTerm;
+    const PowerTerms terms = PowerTermsOf(state, state.RoomVolume);
     const double btu = static_cast<double>(state.CoolingPower) * BtuPerHourPerKilowatt;
 
     std::u16string hint = u"Мощность кондиционера: " + shown.Power + u" кВт\n";
     hint += u"Из чего она складывается:\n";
     hint += u"объем " + Number(state.RoomVolume, locale) + u" куб. м × " + Number(state.WindowFactor, locale)
-        + u" Вт/куб. м = " + Number(volumeTerm, locale) + u" Вт\n";
+        + u" Вт/куб. м = " + Number(terms.Volume, locale) + u" Вт\n";
     hint += u"люди " + Number(state.PeopleCount, locale) + u" × " + Number(HeatPerPerson, locale) + u" Вт = "
-        + Number(peopleTerm, locale) + u" Вт\n";
+        + Number(terms.People, locale) + u" Вт\n";
     hint += u"компьютеры " + Number(state.ComputerCount, locale) + u" × " + Number(HeatPerComputer, locale) + u" Вт = "
-        + Number(computerTerm, locale) + u" Вт\n";
+        + Number(terms.Computers, locale) + u" Вт\n";
     hint += u"эл. приборы " + Number(state.AppliancePower, locale) + u" Вт × " + Number(ApplianceHeatShare, locale)
-        + u" = " + Number(applianceTerm, locale) + u" Вт\n";
-    hint += u"итого " + Number(sum, locale) + u" Вт\n";
+        + u" = " + Number(terms.Appliances, locale) + u" Вт\n";
+    hint += u"итого " + Number(terms.Sum, locale) + u" Вт\n";
     hint += u"Это " + GroupedText(btu, 0, locale) + u" BTU/ч (1 кВт = " + Number(BtuPerHourPerKilowatt, locale)
         + u" BTU/ч)\n";
 
@@ -126,6 +121,11 @@ std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown,
     hint += u"Подойдет сплит-система класса " + std::u16string(fits->Name) + u" ("
         + Number(fits->NominalKilowatts, locale) + u" кВт).";
     return hint;
+}
+
+std::u16string HintOf(Result result, const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale)
+{
+    return result == Result::Volume ? VolumeHint(state, shown, locale) : PowerHint(state, shown, locale);
 }
 
 }  // namespace acpower

@@ -59,4 +59,8 @@ std::u16string VolumeHint(const CalculatorState& state, const ResultTexts& shown
 // in BTU/h and the class to buy; empty while the power box is empty.
 std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale);
 
+// The hover text of the result box that shows the given result.
+std::u16string HintOf(Result result, const CalculatorState& state, const ResultTexts& shown,
+                      const NumberLocale& locale);
+
 }  // namespace acpower

@@ -18,10 +18,30 @@ struct ResultTexts {
     }
 };
 
+// The two result boxes, by what they show.
+enum class Result {
+    Volume,
+    Power,
+};
+
+const std::u16string& TextOf(const ResultTexts& texts, Result result);
+
 inline constexpr float HeatPerPerson = 100.0F;    // W
 inline constexpr float HeatPerComputer = 300.0F;  // W
 inline constexpr double ApplianceHeatShare = 0.3;
 inline constexpr double WattsToKilowatts = 0.001;
+
+// The four heat flows into the room, in watts, and their sum, as the
+// required power adds them up: in double precision, left to right.
+struct PowerTerms {
+    double Volume;  // room volume × the window side's factor
+    double People;
+    double Computers;
+    double Appliances;
+    double Sum;
+};
+
+PowerTerms PowerTermsOf(const CalculatorState& state, float roomVolume);
 
 // Room volume and the required power:
 //   CoolingPower = (RoomVolume × WindowFactor + PeopleCount × 100

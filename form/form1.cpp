@@ -4,26 +4,6 @@
 
 namespace acpower::form {
 
-const Control* FindControl(std::string_view name)
-{
-    for (const Control& control : Form1Controls) {
-        if (control.Name == name) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
-const Control* FindControl(int id)
-{
-    for (const Control& control : Form1Controls) {
-        if (control.Id == id) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
 int TwipsToPixels(int twips, int dotsPerInch)
 {
     // Widened first: a large twips value times a high DPI leaves int's range.

@@ -117,9 +117,33 @@ inline constexpr std::array<Control, 20> Form1Controls{{
 }};
 // clang-format on
 
-// The control of that name, or nullptr.
-const Control* FindControl(std::string_view name);
-const Control* FindControl(int id);
+// The control of that name or Win32 ID, or nullptr. Usable in constant
+// expressions, so that a misspelt name in a binding fails the build.
+constexpr const Control* FindControl(std::string_view name)
+{
+    for (const Control& control : Form1Controls) {
+        if (control.Name == name) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+constexpr const Control* FindControl(int id)
+{
+    for (const Control& control : Form1Controls) {
+        if (control.Id == id) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+constexpr bool NamesA(std::string_view name, ControlKind kind)
+{
+    const Control* control = FindControl(name);
+    return control != nullptr && control->Kind == kind;
+}
 
 // Twips to device pixels at the given dots per inch, rounded to nearest:
 // at 96 DPI fifteen twips make one pixel.

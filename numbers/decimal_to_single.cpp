@@ -1,6 +1,6 @@
-#include "numbers/decimal_to_single.h"
+#include "numbers/internal/decimal_to_single.h"
 
-#include "numbers/fixed_from_chars.h"
+#include "numbers/internal/fixed_from_chars.h"
 
 #include <cmath>
 

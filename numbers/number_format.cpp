@@ -1,7 +1,7 @@
 #include "numbers/number_format.h"
 
-#include "numbers/decimal_to_single.h"
-#include "numbers/fixed_from_chars.h"
+#include "numbers/internal/decimal_to_single.h"
+#include "numbers/internal/fixed_from_chars.h"
 
 #include <cmath>
 #include <cstdint>

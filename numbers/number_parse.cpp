@@ -1,6 +1,6 @@
 #include "numbers/number_parse.h"
 
-#include "numbers/decimal_to_single.h"
+#include "numbers/internal/decimal_to_single.h"
 
 #include <string>
 

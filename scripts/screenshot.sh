@@ -107,4 +107,4 @@ elif [[ $hover == yes ]]; then
     args+=(--tooltip)
 fi
 ACPOWER_IN_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 800x600x24 -dpi 96" \
-    "$ACPOWER_ROOT/scripts/screenshot.sh" "${args[@]}" "$output" "$build_dir/window/acpower"
+    "$ACPOWER_ROOT/scripts/screenshot.sh" "${args[@]}" "$output" "$build_dir/qt/acpower"

@@ -1,6 +1,6 @@
-#include "win32/fonts.h"
+#include "win32/internal/fonts.h"
 
-#include "win32/wide_text.h"
+#include "win32/internal/wide_text.h"
 
 #include <string>
 

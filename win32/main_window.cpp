@@ -4,9 +4,9 @@
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/placement.h"
-#include "link/company_page.h"
-#include "win32/resource_ids.h"
-#include "win32/wide_text.h"
+#include "win32/internal/open_page.h"
+#include "win32/internal/resource_ids.h"
+#include "win32/internal/wide_text.h"
 
 #include <commctrl.h>
 
@@ -332,14 +332,14 @@ void MainWindow::CreateTips()
     hoverTip_ = CreateTipWindow(window_, instance_, width);
     // Long enough to read the power's explanation.
     SendMessageW(hoverTip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(HintMilliseconds, 0));
-    for (const std::string_view name : {form::VolumeBox, form::PowerBox}) {
+    for (const form::ResultBinding& binding : form::ResultBoxes) {
         TTTOOLINFOW hover = {};
         hover.cbSize = sizeof(hover);
         // The tip watches the box's mouse messages itself, and asks for its
         // text when it is about to show it: the engine's text of that moment.
         hover.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         hover.hwnd = window_;
-        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, ControlNamed(name).Id));
+        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, form::FindControl(binding.Box)->Id));
         hover.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(hoverTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
     }
@@ -405,12 +405,11 @@ void MainWindow::OnActivate(bool active)
 void MainWindow::RunLoadSteps()
 {
     const HWND selector = GetDlgItem(window_, ControlNamed(form::SideSelector).Id);
-    for (std::u16string_view entry : WindowSideEntries) {
-        const std::u16string text(entry);
+    for (const WindowSideEntry& entry : WindowSides) {
+        const std::u16string text(entry.Text);
         SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text)));
     }
-    const std::u16string shown(calculator_.SelectShadySide());
-    SendMessageW(selector, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(shown)));
+    SendMessageW(selector, CB_SETCURSEL, IndexOf(calculator_.SelectShadySide()), 0);
 }
 
 void MainWindow::OnCommand(int id, int code)
@@ -482,11 +481,10 @@ void MainWindow::OnResultFocused(HWND box)
 std::u16string MainWindow::HintFor(HWND box) const
 {
     const int id = GetDlgCtrlID(box);
-    if (id == ControlNamed(form::VolumeBox).Id) {
-        return calculator_.VolumeHint();
-    }
-    if (id == ControlNamed(form::PowerBox).Id) {
-        return calculator_.PowerHint();
+    for (const form::ResultBinding& binding : form::ResultBoxes) {
+        if (form::FindControl(binding.Box)->Id == id) {
+            return calculator_.Hint(binding.Shows);
+        }
     }
     return {};
 }
@@ -574,21 +572,16 @@ void MainWindow::OnSidePicked()
     const HWND selector = GetDlgItem(window_, ControlNamed(form::SideSelector).Id);
     // At CBN_SELENDOK the window text may still be the old entry; the list's
     // current selection is the one just picked.
-    const LRESULT index = SendMessageW(selector, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) {
-        return;
+    if (const std::optional<WindowSide> side = SideAt(SendMessageW(selector, CB_GETCURSEL, 0, 0))) {
+        ShowResults(calculator_.ApplyWindowSide(*side));
     }
-    const LRESULT length = SendMessageW(selector, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    SendMessageW(selector, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text)));
-    text.resize(static_cast<size_t>(length));
-    ShowResults(calculator_.ApplyWindowSide(text));
 }
 
 void MainWindow::ShowResults(const ResultTexts& results)
 {
-    SetDlgItemTextW(window_, ControlNamed(form::VolumeBox).Id, Wide(results.Volume));
-    SetDlgItemTextW(window_, ControlNamed(form::PowerBox).Id, Wide(results.Power));
+    for (const form::ResultBinding& binding : form::ResultBoxes) {
+        SetDlgItemTextW(window_, form::FindControl(binding.Box)->Id, Wide(TextOf(results, binding.Shows)));
+    }
 }
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control, UINT message)

@@ -13,7 +13,7 @@
 #include "core/calculator.h"
 #include "form/colours.h"
 #include "form/form1.h"
-#include "win32/fonts.h"
+#include "win32/internal/fonts.h"
 
 #include <windows.h>
 

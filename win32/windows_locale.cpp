@@ -1,6 +1,6 @@
 #include "win32/windows_locale.h"
 
-#include "win32/wide_text.h"
+#include "win32/internal/wide_text.h"
 
 #include <windows.h>
 

@@ -159,40 +159,39 @@ private slots:
     void windowSidePicksTheFactor_data()
     {
         // clang-format off
-        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<QList<int>>("picks");  // list positions; one outside the list is no pick
         QTest::addColumn<float>("factor");
         QTest::addColumn<QString>("power");
 
-        QTest::newRow("start-up is shady") << QStringList{} << 30.0F << "";
-        QTest::newRow("sunny") << QStringList{QString::fromUtf8("солнечную")} << 40.0F << "4";
-        QTest::newRow("sunny then shady")
-            << QStringList{QString::fromUtf8("солнечную"), QString::fromUtf8("теневую")} << 30.0F << "3,3";
-        QTest::newRow("shady again") << QStringList{QString::fromUtf8("теневую")} << 30.0F << "3,3";
-        QTest::newRow("unknown text keeps sunny")
-            << QStringList{QString::fromUtf8("солнечную"), QStringLiteral("north")} << 40.0F << "4";
-        QTest::newRow("comparison is case-sensitive")
-            << QStringList{QString::fromUtf8("Солнечную")} << 30.0F << "3,3";
+        QTest::newRow("start-up is shady") << QList<int>{} << 30.0F << "";
+        QTest::newRow("sunny") << QList<int>{0} << 40.0F << "4";
+        QTest::newRow("sunny then shady") << QList<int>{0, 1} << 30.0F << "3,3";
+        QTest::newRow("shady again") << QList<int>{1} << 30.0F << "3,3";
+        QTest::newRow("no selection keeps sunny") << QList<int>{0, -1} << 40.0F << "4";
+        QTest::newRow("past the list keeps sunny") << QList<int>{0, 2} << 40.0F << "4";
         // clang-format on
     }
 
     void windowSidePicksTheFactor()
     {
-        QFETCH(QStringList, picks);
+        QFETCH(QList<int>, picks);
         QFETCH(float, factor);
         QFETCH(QString, power);
 
         Calculator calculator(acpower::test::CommaLocale());
-        QCOMPARE(QString::fromStdU16String(std::u16string(calculator.SelectShadySide())), QString::fromUtf8("теневую"));
+        QCOMPARE(calculator.SelectShadySide(), acpower::WindowSide::Shady);
         Enter(calculator, EntryField::Area, QStringLiteral("25"));
         Enter(calculator, EntryField::CeilingHeight, QStringLiteral("2,8"));
         Enter(calculator, EntryField::PeopleCount, QStringLiteral("3"));
         Enter(calculator, EntryField::ComputerCount, QStringLiteral("2"));
         Enter(calculator, EntryField::AppliancePower, QStringLiteral("1000"));
         QString shown;
-        for (const QString& pick : picks) {
-            const auto texts = calculator.ApplyWindowSide(pick.toStdU16String());
-            QCOMPARE(QString::fromStdU16String(texts.Volume), QStringLiteral("70"));
-            shown = QString::fromStdU16String(texts.Power);
+        for (const int pick : picks) {
+            if (const auto side = acpower::SideAt(pick)) {
+                const auto texts = calculator.ApplyWindowSide(*side);
+                QCOMPARE(QString::fromStdU16String(texts.Volume), QStringLiteral("70"));
+                shown = QString::fromStdU16String(texts.Power);
+            }
         }
         QCOMPARE(calculator.State().WindowFactor, factor);
         QCOMPARE(shown, power);
@@ -200,9 +199,11 @@ private slots:
 
     void selectorListsSunnyThenShady()
     {
-        QCOMPARE(acpower::WindowSideEntries.size(), std::size_t{2});
-        QCOMPARE(acpower::WindowSideEntries[0], std::u16string_view(u"солнечную"));
-        QCOMPARE(acpower::WindowSideEntries[1], std::u16string_view(u"теневую"));
+        QCOMPARE(acpower::WindowSides.size(), std::size_t{2});
+        QCOMPARE(acpower::WindowSides[0].Text, std::u16string_view(u"солнечную"));
+        QCOMPARE(acpower::WindowSides[0].WattsPerCubicMetre, 40.0F);
+        QCOMPARE(acpower::WindowSides[1].Text, std::u16string_view(u"теневую"));
+        QCOMPARE(acpower::WindowSides[1].WattsPerCubicMetre, 30.0F);
     }
 };
 

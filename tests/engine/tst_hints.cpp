@@ -10,10 +10,12 @@ using acpower::Calculator;
 using acpower::EntryField;
 using acpower::NumberLocale;
 
+Q_DECLARE_METATYPE(acpower::WindowSide)
+
 namespace {
 
 // Enters the five texts in order, then picks the side.
-Calculator RoomOf(const QStringList& texts, const QString& side, const NumberLocale& locale)
+Calculator RoomOf(const QStringList& texts, acpower::WindowSide side, const NumberLocale& locale)
 {
     Calculator calculator(locale);
     calculator.SelectShadySide();
@@ -21,7 +23,7 @@ Calculator RoomOf(const QStringList& texts, const QString& side, const NumberLoc
         calculator.AcceptNumericEntry(acpower::AllEntryFields.at(static_cast<std::size_t>(i)),
                                       texts.at(i).toStdU16String());
     }
-    calculator.ApplyWindowSide(side.toStdU16String());
+    calculator.ApplyWindowSide(side);
     return calculator;
 }
 
@@ -92,12 +94,12 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("side");
+        QTest::addColumn<acpower::WindowSide>("side");
         QTest::addColumn<QString>("volume");
         QTest::addColumn<QStringList>("power");
 
-        const QString shady = QString::fromUtf8("теневую");
-        const QString sunny = QString::fromUtf8("солнечную");
+        const auto shady = acpower::WindowSide::Shady;
+        const auto sunny = acpower::WindowSide::Sunny;
         const auto lines = [](const char* text) { return QString::fromUtf8(text).split('\n'); };
 
         QTest::newRow("the office") << QStringList{"25", "2,8", "3", "2", "1000"} << shady
@@ -129,13 +131,13 @@ private slots:
     void resultBoxHints()
     {
         QFETCH(QStringList, texts);
-        QFETCH(QString, side);
+        QFETCH(acpower::WindowSide, side);
         QFETCH(QString, volume);
         QFETCH(QStringList, power);
 
         const Calculator calculator = RoomOf(texts, side, acpower::test::CommaLocale());
-        QCOMPARE(QString::fromStdU16String(calculator.VolumeHint()), volume);
-        const QString powerHint = QString::fromStdU16String(calculator.PowerHint());
+        QCOMPARE(QString::fromStdU16String(calculator.Hint(acpower::Result::Volume)), volume);
+        const QString powerHint = QString::fromStdU16String(calculator.Hint(acpower::Result::Power));
         QCOMPARE(powerHint.isEmpty(), power.isEmpty());
         if (!power.isEmpty()) {
             const QStringList shown = powerHint.split('\n');

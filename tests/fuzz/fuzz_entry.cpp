@@ -12,7 +12,8 @@
 //               text with the rest; any other byte starts the new text itself.
 //     '6'       a pick in the selector: an odd next byte picks the sunny side,
 //               anything else the shady side
-//     '7'       the selector's text becomes the rest, whatever it is
+//     '7'       a pick at the list position of the next byte, signed, which
+//               may lie outside the list
 //     '0'       the start-up choice of the shady side again
 //   Text bytes: printable ASCII and control bytes stand for themselves, bytes
 //   from 0x80 stand for characters that are likely to confuse a number reader
@@ -31,6 +32,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -98,9 +100,9 @@ std::u16string DecodeText(std::string_view bytes)
         if (byte < 0x80) {
             text.push_back(static_cast<char16_t>(byte));
         } else if (byte == 0xF0) {
-            text += acpower::SunnySideEntry;
+            text += acpower::WindowSides[0].Text;
         } else if (byte == 0xF1) {
-            text += acpower::ShadySideEntry;
+            text += acpower::WindowSides[1].Text;
         } else if (byte == 0xFF && at + 2 < bytes.size()) {
             const auto high = static_cast<std::uint8_t>(bytes[at + 1]);
             const auto low = static_cast<std::uint8_t>(bytes[at + 2]);
@@ -305,25 +307,24 @@ public:
         Type(box, text);
     }
 
-    void Pick(const std::u16string& selectorText)
+    // A position the list does not have is no pick, as the windows see it.
+    void Pick(std::ptrdiff_t position)
     {
-        const float factorBefore = calculator_.State().WindowFactor;
-        const ResultTexts texts = calculator_.ApplyWindowSide(selectorText);
-        const CalculatorState& state = calculator_.State();
-        float expected = factorBefore;
-        if (selectorText == acpower::SunnySideEntry) {
-            expected = acpower::SunnySideFactor;
-        } else if (selectorText == acpower::ShadySideEntry) {
-            expected = acpower::ShadySideFactor;
+        const std::optional<acpower::WindowSide> side = acpower::SideAt(position);
+        if (!side) {
+            return;
         }
-        Require(state.WindowFactor == expected, "the selector set the wrong factor", selectorText);
+        const ResultTexts texts = calculator_.ApplyWindowSide(*side);
+        const CalculatorState& state = calculator_.State();
+        const float expected = position == 0 ? acpower::SunnySideFactor : acpower::ShadySideFactor;
+        Require(state.WindowFactor == expected, "the selector set the wrong factor");
         RequireBoxesMatch(state);
         RequireResults(texts, state, calculator_.Locale());
     }
 
     void StartUpChoice()
     {
-        Require(calculator_.SelectShadySide() == acpower::ShadySideEntry, "the start-up choice is not shady");
+        Require(calculator_.SelectShadySide() == acpower::WindowSide::Shady, "the start-up choice is not shady");
         Require(calculator_.State().WindowFactor == acpower::ShadySideFactor, "the start-up factor is not 30");
     }
 
@@ -372,11 +373,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 6: {
             const bool sunny = !rest.empty() && (static_cast<std::uint8_t>(rest[0]) % 2) == 1;
-            session.Pick(std::u16string(sunny ? acpower::SunnySideEntry : acpower::ShadySideEntry));
+            session.Pick(sunny ? 0 : 1);
             break;
         }
         case 7:
-            session.Pick(DecodeText(rest));
+            session.Pick(rest.empty() ? 0 : static_cast<std::int8_t>(rest[0]));
             break;
         default: {
             const std::size_t box = operation - 1;

@@ -111,7 +111,7 @@ void CheckStartUp(const ProgramUnderTest& program, CheckLog& log)
     for (const std::string_view box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}) {
         log.ExpectText(std::string("start-up: ") + std::string(box) + " is empty", program.Text(box), u"");
     }
-    log.ExpectText("start-up: the selector shows the shady side", program.Text("Combo1"), ShadySideEntry);
+    log.ExpectText("start-up: the selector shows the shady side", program.Text("Combo1"), EntryOf(WindowSide::Shady).Text);
     // Typing right after start reaches the first box, as in any form.
     GUITHREADINFO focus = {sizeof(focus)};
     const DWORD thread = GetWindowThreadProcessId(program.Window(), nullptr);
@@ -123,7 +123,7 @@ void CheckStartUp(const ProgramUnderTest& program, CheckLog& log)
         std::u16string entry(32, u'\0');
         const auto length = SendMessageW(selector, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
         entry.resize(length < 0 ? 0 : static_cast<size_t>(length));
-        log.ExpectText("start-up: the selector's entries in order", entry, WindowSideEntries[static_cast<size_t>(i)]);
+        log.ExpectText("start-up: the selector's entries in order", entry, WindowSides[static_cast<size_t>(i)].Text);
     }
 }
 
@@ -190,9 +190,9 @@ void CheckSidePicks(const ProgramUnderTest& program, CheckLog& log)
     };
     // clang-format off
     const PickCase cases[] = {
-        {"pick the sunny side",          -1, SunnySideEntry, u"4"},
-        {"pick the shady side",           1, ShadySideEntry, u"3,3"},
-        {"pick the side already shown",   0, ShadySideEntry, u"3,3"},
+        {"pick the sunny side",          -1, WindowSides[0].Text, u"4"},
+        {"pick the shady side",           1, WindowSides[1].Text, u"3,3"},
+        {"pick the side already shown",   0, WindowSides[1].Text, u"3,3"},
     };
     // clang-format on
     SetRoom(program, ExampleRoom);

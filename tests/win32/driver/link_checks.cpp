@@ -4,7 +4,7 @@
 
 #include "suites.h"
 
-#include "link/company_page.h"
+#include "form/company_page.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "window/command_line.h"
+#include "qt/internal/command_line.h"
 
 #include "app_info.h"
 

@@ -1,4 +1,4 @@
-#include "window/program.h"
+#include "qt/program.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,4 @@
-#include "window/link_label.h"
+#include "qt/internal/link_label.h"
 
 #include <QMouseEvent>
 

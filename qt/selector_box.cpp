@@ -1,4 +1,4 @@
-#include "window/selector_box.h"
+#include "qt/internal/selector_box.h"
 
 #include <QFontMetrics>
 #include <QStyleOptionComboBox>

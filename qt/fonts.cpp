@@ -1,4 +1,4 @@
-#include "window/fonts.h"
+#include "qt/internal/fonts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "core/hints.h"
-#include "link/company_page.h"
-#include "tests/window/url_recorder.h"
-#include "tests/window/window_controls.h"
-#include "window/main_window.h"
+#include "form/company_page.h"
+#include "tests/qt/url_recorder.h"
+#include "tests/qt/window_controls.h"
+#include "qt/main_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

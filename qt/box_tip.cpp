@@ -1,4 +1,4 @@
-#include "window/box_tip.h"
+#include "qt/internal/box_tip.h"
 
 #include "form/placement.h"
 

@@ -1,4 +1,4 @@
-#include "window/qt_number_locale.h"
+#include "qt/internal/qt_number_locale.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,8 @@
-#include "link/company_page.h"
+#include "win32/internal/open_page.h"
 
-#include "win32/wide_text.h"
+#include "form/company_page.h"
+
+#include "win32/internal/wide_text.h"
 
 // windows.h first: the other Windows headers build on it.
 #include <windows.h>

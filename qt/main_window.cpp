@@ -1,17 +1,17 @@
-#include "window/main_window.h"
+#include "qt/main_window.h"
 
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/colours.h"
 #include "form/form1.h"
 #include "form/placement.h"
-#include "link/company_page.h"
+#include "qt/internal/box_tip.h"
+#include "qt/internal/fonts.h"
+#include "qt/internal/link_label.h"
+#include "qt/internal/open_page.h"
+#include "qt/internal/qt_number_locale.h"
 #include "resources/program_art.h"
 #include "ui_form1.h"
-#include "window/box_tip.h"
-#include "window/fonts.h"
-#include "window/link_label.h"
-#include "window/qt_number_locale.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -24,6 +24,8 @@
 #include <QPalette>
 #include <QScreen>
 #include <QString>
+
+#include <optional>
 
 namespace acpower {
 
@@ -116,12 +118,12 @@ void MainWindow::StyleControls()
 
 void MainWindow::FillWindowSides()
 {
-    for (const std::u16string_view entry : WindowSideEntries) {
-        ui_->Combo1->addItem(ToQString(entry));
+    for (const WindowSideEntry& entry : WindowSides) {
+        ui_->Combo1->addItem(ToQString(entry.Text));
     }
     // Showing the shady side is not a pick: activated() fires for the user's
     // choices only, so no recalculation runs and the result boxes stay empty.
-    ui_->Combo1->setCurrentText(ToQString(calculator_.SelectShadySide()));
+    ui_->Combo1->setCurrentIndex(static_cast<int>(IndexOf(calculator_.SelectShadySide())));
 }
 
 void MainWindow::ConnectNotifications()
@@ -202,16 +204,19 @@ void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
 
 void MainWindow::ApplyPickedWindowSide()
 {
-    ShowResults(calculator_.ApplyWindowSide(ui_->Combo1->currentText().toStdU16String()));
+    if (const std::optional<WindowSide> side = SideAt(ui_->Combo1->currentIndex())) {
+        ShowResults(calculator_.ApplyWindowSide(*side));
+    }
 }
 
 void MainWindow::ShowResults(const ResultTexts& results)
 {
-    ui_->Text6->setText(QString::fromStdU16String(results.Volume));
-    ui_->Text7->setText(QString::fromStdU16String(results.Power));
-    // Tool tips double as the boxes' accessible descriptions.
-    ui_->Text6->setToolTip(QString::fromStdU16String(calculator_.VolumeHint()));
-    ui_->Text7->setToolTip(QString::fromStdU16String(calculator_.PowerHint()));
+    for (const form::ResultBinding& binding : form::ResultBoxes) {
+        auto* box = qobject_cast<QLineEdit*>(Control(binding.Box));
+        box->setText(QString::fromStdU16String(TextOf(results, binding.Shows)));
+        // Tool tips double as the boxes' accessible descriptions.
+        box->setToolTip(QString::fromStdU16String(calculator_.Hint(binding.Shows)));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/company_page.h"
+#include "form/company_page.h"
 
 #include <QList>
 #include <QObject>

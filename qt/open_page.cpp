@@ -1,4 +1,6 @@
-#include "link/company_page.h"
+#include "qt/internal/open_page.h"
+
+#include "form/company_page.h"
 
 #include <QDesktopServices>
 #include <QString>

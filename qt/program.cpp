@@ -1,9 +1,9 @@
-#include "window/program.h"
+#include "qt/program.h"
 
 #include "app_info.h"
-#include "window/command_line.h"
-#include "window/high_dpi.h"
-#include "window/main_window.h"
+#include "qt/high_dpi.h"
+#include "qt/internal/command_line.h"
+#include "qt/main_window.h"
 
 #include <QApplication>
 #include <QIcon>

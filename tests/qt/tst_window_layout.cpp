@@ -1,10 +1,10 @@
 #include "form/colours.h"
 #include "form/form1.h"
 #include "resources/program_art.h"
-#include "tests/window/window_controls.h"
-#include "window/fonts.h"
-#include "window/main_window.h"
-#include "window/selector_box.h"
+#include "tests/qt/window_controls.h"
+#include "qt/internal/fonts.h"
+#include "qt/main_window.h"
+#include "qt/internal/selector_box.h"
 
 #include <QAccessible>
 #include <QApplication>
