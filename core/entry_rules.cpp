@@ -5,23 +5,6 @@
 
 namespace acpower {
 
-float& FieldOf(CalculatorState& state, EntryField field)
-{
-    switch (field) {
-    case EntryField::Area:
-        return state.Area;
-    case EntryField::CeilingHeight:
-        return state.CeilingHeight;
-    case EntryField::PeopleCount:
-        return state.PeopleCount;
-    case EntryField::ComputerCount:
-        return state.ComputerCount;
-    case EntryField::AppliancePower:
-        break;
-    }
-    return state.AppliancePower;
-}
-
 EntryOutcome AcceptNumericEntry(CalculatorState& state, EntryField field, std::u16string_view text,
                                 const NumberLocale& locale)
 {

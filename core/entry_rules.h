@@ -20,12 +20,47 @@ enum class EntryField {
     AppliancePower,
 };
 
-inline constexpr std::array<EntryField, 5> AllEntryFields{
-    EntryField::Area,          EntryField::CeilingHeight,  EntryField::PeopleCount,
-    EntryField::ComputerCount, EntryField::AppliancePower,
+struct EntryFieldSlot {
+    EntryField Field;
+    float CalculatorState::*Value;
 };
 
-float& FieldOf(CalculatorState& state, EntryField field);
+// Where each box's number is kept, in the order of EntryField.
+inline constexpr std::array<EntryFieldSlot, 5> EntryFieldSlots{{
+    {EntryField::Area, &CalculatorState::Area},
+    {EntryField::CeilingHeight, &CalculatorState::CeilingHeight},
+    {EntryField::PeopleCount, &CalculatorState::PeopleCount},
+    {EntryField::ComputerCount, &CalculatorState::ComputerCount},
+    {EntryField::AppliancePower, &CalculatorState::AppliancePower},
+}};
+
+constexpr std::array<EntryField, EntryFieldSlots.size()> ListEntryFields()
+{
+    std::array<EntryField, EntryFieldSlots.size()> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = EntryFieldSlots[i].Field;
+    }
+    return fields;
+}
+
+inline constexpr std::array<EntryField, EntryFieldSlots.size()> AllEntryFields = ListEntryFields();
+
+constexpr bool SlotsInFieldOrder()
+{
+    for (std::size_t i = 0; i < EntryFieldSlots.size(); ++i) {
+        if (static_cast<std::size_t>(EntryFieldSlots[i].Field) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(SlotsInFieldOrder(), "one slot for each entry field, in the order of the enum");
+
+inline float& FieldOf(CalculatorState& state, EntryField field)
+{
+    return state.*EntryFieldSlots[static_cast<std::size_t>(field)].Value;
+}
 
 struct EntryOutcome {
     // The box's text is not a number and must be emptied. Emptying it changes

@@ -22,17 +22,6 @@ const std::u16string& TextOf(const ResultTexts& texts, Result result)
     return result == Result::Volume ? texts.Volume : texts.Power;
 }
 
-PowerTerms PowerTermsOf(const CalculatorState& state, float roomVolume)
-{
-    PowerTerms terms{};
-    terms.Volume = static_cast<double>(roomVolume) * static_cast<double>(state.WindowFactor);
-    terms.People = static_cast<double>(state.PeopleCount) * static_cast<double>(HeatPerPerson);
-    terms.Computers = static_cast<double>(state.ComputerCount) * static_cast<double>(HeatPerComputer);
-    terms.Appliances = static_cast<double>(state.AppliancePower) * ApplianceHeatShare;
-    terms.Sum = terms.Volume + terms.People + terms.Computers + terms.Appliances;
-    return terms;
-}
-
 ResultTexts Recalculate(CalculatorState& state, const NumberLocale& locale)
 {
     const double product = static_cast<double>(state.CeilingHeight) * static_cast<double>(state.Area);

@@ -41,7 +41,16 @@ struct PowerTerms {
     double Sum;
 };
 
-PowerTerms PowerTermsOf(const CalculatorState& state, float roomVolume);
+inline PowerTerms PowerTermsOf(const CalculatorState& state, float roomVolume)
+{
+    PowerTerms terms{};
+    terms.Volume = static_cast<double>(roomVolume) * static_cast<double>(state.WindowFactor);
+    terms.People = static_cast<double>(state.PeopleCount) * static_cast<double>(HeatPerPerson);
+    terms.Computers = static_cast<double>(state.ComputerCount) * static_cast<double>(HeatPerComputer);
+    terms.Appliances = static_cast<double>(state.AppliancePower) * ApplianceHeatShare;
+    terms.Sum = terms.Volume + terms.People + terms.Computers + terms.Appliances;
+    return terms;
+}
 
 // Room volume and the required power:
 //   CoolingPower = (RoomVolume × WindowFactor + PeopleCount × 100

@@ -25,6 +25,7 @@
 #include "core/hints.h"
 #include "numbers/number_locale.h"
 #include "numbers/number_parse.h"
+#include "tests/support/example_room.h"
 #include "tests/support/test_locales.h"
 
 #include <array>
@@ -32,9 +33,9 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -209,15 +210,9 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
 
     // The formula in long double: the engine's double sums left to right err
     // by a few units in the last place of the largest term, the model less.
-    const long double terms[] = {
-        static_cast<long double>(volume) * state.WindowFactor,
-        static_cast<long double>(state.PeopleCount) * 100.0L,
-        static_cast<long double>(state.ComputerCount) * 300.0L,
-        static_cast<long double>(state.AppliancePower) * static_cast<long double>(0.3),
-    };
     long double sum = 0.0L;
     long double magnitudes = 0.0L;
-    for (const long double term : terms) {
+    for (const long double term : acpower::test::ModelTerms(state, volume)) {
         sum += term;
         magnitudes += std::fabs(term);
     }
@@ -341,7 +336,7 @@ private:
     }
 
     Calculator calculator_;
-    std::array<std::u16string, 5> boxes_;
+    std::array<std::u16string, acpower::AllEntryFields.size()> boxes_;
 };
 
 }  // namespace

@@ -24,13 +24,22 @@ inline CalculatorState Room(float area, float height, float people, float comput
     return state;
 }
 
-// The same formula worked in long double, with the constants as the doubles
-// the program states them as, rounded to single once at the end.
+// The formula's terms in watts, worked in long double with the constants as
+// the doubles the program states them as.
+inline std::array<long double, 4> ModelTerms(const CalculatorState& s, float volume)
+{
+    return {static_cast<long double>(volume) * s.WindowFactor, static_cast<long double>(s.PeopleCount) * 100.0L,
+            static_cast<long double>(s.ComputerCount) * 300.0L,
+            static_cast<long double>(s.AppliancePower) * static_cast<long double>(0.3)};
+}
+
+// The required power from the model's terms, rounded to single once at the end.
 inline float ModelPower(const CalculatorState& s, float volume)
 {
-    const long double watts = static_cast<long double>(volume) * s.WindowFactor
-        + static_cast<long double>(s.PeopleCount) * 100.0L + static_cast<long double>(s.ComputerCount) * 300.0L
-        + static_cast<long double>(s.AppliancePower) * static_cast<long double>(0.3);
+    long double watts = 0.0L;
+    for (const long double term : ModelTerms(s, volume)) {
+        watts += term;
+    }
     return static_cast<float>(watts * static_cast<long double>(0.001));
 }
 
