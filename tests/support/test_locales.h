@@ -29,4 +29,11 @@ inline NumberLocale TypographicMinusLocale()
     return NumberLocale{u",", u"\u00A0", u"\u2212"};
 }
 
+// A locale that names no separator or sign, which falls back to the point
+// and the hyphen.
+inline NumberLocale EmptyLocale()
+{
+    return NumberLocale{};
+}
+
 }  // namespace acpower::test

@@ -1,0 +1,110 @@
+#include "tests/support/row_runner.h"
+
+#include <cstdio>
+
+namespace acpower::test {
+namespace {
+
+// A row that goes wrong everywhere, such as the random rooms, would
+// otherwise bury the rest of the report.
+constexpr int FailuresShownPerRow = 5;
+
+// A pasted page is quoted by its start.
+constexpr std::size_t ShownUnits = 300;
+
+std::string currentRow;
+int checks = 0;
+int rowFailures = 0;
+int passed = 0;
+int failed = 0;
+
+void Fail(const std::string& message)
+{
+    if (++rowFailures <= FailuresShownPerRow) {
+        std::printf("FAIL %s: %s\n", currentRow.c_str(), message.c_str());
+    }
+}
+
+}  // namespace
+
+std::string Utf8(std::u16string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {
+            ++i;
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[i] - 0xDC00);
+        }
+        const int tail = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        constexpr unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        out.push_back(static_cast<char>(lead[tail] | (code >> (6 * tail))));
+        for (int shift = 6 * (tail - 1); shift >= 0; shift -= 6) {
+            out.push_back(static_cast<char>(0x80 | ((code >> shift) & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string Shown(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// Line breaks written as escapes keep a multi-line hint on one line.
+std::string Shown(std::u16string_view text)
+{
+    std::string shown = "\"";
+    for (const char c : Utf8(text.substr(0, ShownUnits))) {
+        shown += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return shown + (text.size() > ShownUnits ? "…\"" : "\"");
+}
+
+void StartRow(std::string_view table, std::string_view row)
+{
+    currentRow = std::string(table) + " / " + std::string(row);
+    checks = 0;
+    rowFailures = 0;
+}
+
+void EndRow()
+{
+    if (checks == 0) {
+        Fail("checked nothing");
+    }
+    if (rowFailures > FailuresShownPerRow) {
+        std::printf("FAIL %s: %d failures in all\n", currentRow.c_str(), rowFailures);
+    }
+    ++(rowFailures == 0 ? passed : failed);
+}
+
+void Check(std::string_view what, bool holds, const std::string& expected, const std::string& seen)
+{
+    ++checks;
+    if (!holds) {
+        Fail(std::string(what) + ": expected " + expected + ", saw " + seen);
+    }
+}
+
+std::u16string Repeat(std::u16string_view text, std::size_t times)
+{
+    std::u16string out;
+    for (std::size_t i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
+}  // namespace acpower::test
+
+int main()
+{
+    acpower::test::RunNumberRows();
+    acpower::test::RunFormulaRows();
+    acpower::test::RunEntryRows();
+    acpower::test::RunHintRows();
+    acpower::test::RunFormRows();
+    std::printf("%d passed, %d failed\n", acpower::test::passed, acpower::test::failed);
+    return acpower::test::failed == 0 ? 0 : 1;
+}
