@@ -146,7 +146,6 @@ private slots:
     void tabOrder();
     void selectorEntriesShowWhole_data();
     void selectorEntriesShowWhole();
-    void iconImages_data();
     void iconImages();
     void readableOnEveryTheme_data();
     void readableOnEveryTheme();
@@ -240,11 +239,8 @@ void WindowLayoutTest::controls()
     const int flags = static_cast<int>(caption->alignment()) | (caption->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = metrics.boundingRect(room, flags, caption->text());
     QVERIFY2(room.contains(needed),
-             qPrintable(QStringLiteral("%1 × %2 of text in a %3 × %4 box")
-                            .arg(needed.width())
-                            .arg(needed.height())
-                            .arg(room.width())
-                            .arg(room.height())));
+             qPrintable(QString::asprintf("%d × %d of text in a %d × %d box", needed.width(), needed.height(),
+                                          room.width(), room.height())));
     // The one wrapping caption takes two lines, as its box is drawn for.
     QCOMPARE(needed.height() / metrics.height(), expected.WordWrap ? 2 : 1);
 
@@ -326,30 +322,19 @@ void WindowLayoutTest::selectorEntriesShowWhole()
     QVERIFY(entry.right() < arrow.left() || arrow.isEmpty());
 }
 
-void WindowLayoutTest::iconImages_data()
-{
-    // clang-format off
-    QTest::addColumn<int>("side");
-
-    QTest::newRow("32 × 32") << 32;
-    QTest::newRow("16 × 16") << 16;
-    // clang-format on
-}
-
+// The title bar's and the taskbar's images, each drawn for its size.
 void WindowLayoutTest::iconImages()
 {
-    QFETCH(int, side);
-
-    const acpower::MainWindow window;
-    const QIcon icon = window.windowIcon();
-    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
-    const QImage image = icon.pixmap(QSize(side, side)).toImage();
-    QCOMPARE(image.size(), QSize(side, side));
-
-    const QSet<QRgb> colours = OpaqueColours(image);
-    QVERIFY(colours.size() <= 16);
-    QVERIFY2(colours.contains(qRgb(255, 0, 0)), "a red zigzag");
-    QVERIFY2(colours.contains(qRgb(0, 0, 128)), "a dark-blue zigzag");
+    const QIcon icon = acpower::MainWindow().windowIcon();
+    for (const int side : {32, 16}) {
+        QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+        const QImage image = icon.pixmap(QSize(side, side)).toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        const QSet<QRgb> colours = OpaqueColours(image);
+        QVERIFY(colours.size() <= 16);
+        QVERIFY2(colours.contains(qRgb(255, 0, 0)), "a red zigzag");
+        QVERIFY2(colours.contains(qRgb(0, 0, 128)), "a dark-blue zigzag");
+    }
 }
 
 void WindowLayoutTest::readableOnEveryTheme_data()
