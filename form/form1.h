@@ -1,9 +1,9 @@
 #pragma once
 
 // The calculator's one window, described once for every window toolkit: the
-// Qt window's layout test checks its Designer form against this table, and
-// the Win32 window builds its controls straight from it. Positions and sizes
-// are in twips, 1440 to the inch, so each toolkit scales them to its display.
+// Qt and the Win32 window both build their controls straight from this
+// table. Positions and sizes are in twips, 1440 to the inch, so each toolkit
+// scales them to its display.
 
 #include <array>
 #include <cstdint>

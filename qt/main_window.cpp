@@ -10,30 +10,59 @@
 #include "qt/internal/link_label.h"
 #include "qt/internal/open_page.h"
 #include "qt/internal/qt_number_locale.h"
+#include "qt/internal/selector_box.h"
 #include "resources/program_art.h"
-#include "ui_form1.h"
 
+#include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QCursor>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
+#include <QRect>
 #include <QScreen>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 
 namespace acpower {
 
 namespace {
 
+// The layout is in logical pixels at 96 dots per inch; Qt's own scaling fits
+// them to the screen.
+constexpr int LayoutDotsPerInch = 96;
+
 QString ToQString(std::u16string_view text)
 {
     return QString::fromStdU16String(std::u16string(text));
+}
+
+QString Latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+int PixelsOf(int twips)
+{
+    return form::TwipsToPixels(twips, LayoutDotsPerInch);
+}
+
+QRect PixelsOf(const form::Twips& rect)
+{
+    return QRect(PixelsOf(rect.Left), PixelsOf(rect.Top), PixelsOf(rect.Width), PixelsOf(rect.Height));
+}
+
+Qt::Alignment AlignmentOf(form::TextAlign align)
+{
+    return (align == form::TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 form::Rgb RgbOf(const QColor& colour)
@@ -51,6 +80,62 @@ form::Theme ThemeOf(const QPalette& palette)
 {
     return form::Theme{RgbOf(palette.color(QPalette::Window)), RgbOf(palette.color(QPalette::WindowText)),
                        RgbOf(palette.color(QPalette::Base)), RgbOf(palette.color(QPalette::Text))};
+}
+
+// The form's own colour for a role, in the active and the inactive window
+// alike; a disabled control keeps the theme's greyed colours.
+void SetOwnColour(QPalette& palette, QPalette::ColorRole role, const std::optional<form::Rgb>& colour)
+{
+    if (colour) {
+        const QBrush brush(ColourOf(*colour));
+        palette.setBrush(QPalette::Active, role, brush);
+        palette.setBrush(QPalette::Inactive, role, brush);
+    }
+}
+
+QWidget* NewControlWidget(const form::Control& control, QWidget* window)
+{
+    switch (control.Kind) {
+    case form::ControlKind::Caption: {
+        QLabel* caption = control.Link ? new LinkLabel(window) : new QLabel(window);
+        caption->setText(ToQString(control.Caption));
+        caption->setAlignment(AlignmentOf(control.Align));
+        caption->setWordWrap(control.WordWrap);
+        return caption;
+    }
+    case form::ControlKind::EntryBox:
+    case form::ControlKind::ResultBox: {
+        auto* box = new QLineEdit(window);
+        // Result boxes still take the focus, so that their text can be copied.
+        box->setReadOnly(control.Kind == form::ControlKind::ResultBox);
+        return box;
+    }
+    case form::ControlKind::Selector:
+        break;
+    }
+    return new SelectorBox(window);
+}
+
+QWidget* NewControl(const form::Control& control, QWidget* window, const QCursor& linkCursor)
+{
+    QWidget* widget = NewControlWidget(control, window);
+    widget->setObjectName(Latin1(control.Name));
+    widget->setGeometry(PixelsOf(control.Rect));
+    if (control.OwnFont) {
+        widget->setFont(FontOf(*control.OwnFont));
+    }
+    if (control.TextColour || control.Background) {
+        // Only the roles set here are the control's own; the rest, and any
+        // later theme of the window, it inherits.
+        QPalette palette;
+        SetOwnColour(palette, QPalette::WindowText, control.TextColour);
+        SetOwnColour(palette, QPalette::Base, control.Background);
+        widget->setPalette(palette);
+    }
+    if (control.Link) {
+        widget->setCursor(linkCursor);
+    }
+    return widget;
 }
 
 // A whole light palette around the classic colours, so that the entry boxes,
@@ -75,55 +160,63 @@ form::ScreenRect ToScreenRect(const QRect& rect)
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
-    , ui_(std::make_unique<Ui::Form1>())
     , calculator_(NumberLocaleOf(QLocale()))
 {
     RegisterFontFallbacks();
-    ui_->setupUi(this);
-    StyleControls();
+    CreateControls();
+    setWindowIcon(ProgramIcon());
+    // The layout is fixed, so a maximise button would only offer a grey void.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     FillWindowSides();
     ConnectNotifications();
     FitColoursToTheme();
     CentreOnScreen();
 }
 
-MainWindow::~MainWindow() = default;
-
 QWidget* MainWindow::Control(std::string_view name) const
 {
-    const QString objectName = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
-    return findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
+    const form::Control* control = form::FindControl(name);
+    if (control == nullptr) {
+        return nullptr;
+    }
+    return controls_.at(static_cast<std::size_t>(control - form::Form1Controls.data()));
 }
 
-void MainWindow::StyleControls()
+void MainWindow::CreateControls()
 {
-    // A Designer form stores whole point sizes only, so the faces the form
-    // names for single controls (9.75 pt) are set here.
+    setObjectName(Latin1(form::Form1.Name));
+    setWindowTitle(ToQString(form::Form1.Title));
+    setFixedSize(PixelsOf(form::Form1.ClientWidth), PixelsOf(form::Form1.ClientHeight));
+    setFont(FontOf(form::Form1.DefaultFont));
+
+    // Made in the table's order, which stacks them: of two neighbours that
+    // touch, the later one is drawn on top.
     const QCursor hand = LinkCursor();
+    for (std::size_t i = 0; i < form::Form1Controls.size(); ++i) {
+        controls_.at(i) = NewControl(form::Form1Controls.at(i), this, hand);
+    }
+    // A caption may name a box made after it.
     for (const form::Control& control : form::Form1Controls) {
-        QWidget* widget = Control(control.Name);
-        if (control.OwnFont) {
-            widget->setFont(FontOf(*control.OwnFont));
-        }
-        if (control.Link) {
-            widget->setCursor(hand);
+        if (!control.LabelFor.empty()) {
+            qobject_cast<QLabel*>(Control(control.Name))->setBuddy(Control(control.LabelFor));
         }
     }
-    setWindowIcon(ProgramIcon());
-
-    // The layout is fixed, so a maximise button would only offer a grey void.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const auto order = form::TabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(Control(order.at(i - 1)->Name), Control(order.at(i)->Name));
+    }
 }
 
 void MainWindow::FillWindowSides()
 {
+    auto* selector = qobject_cast<QComboBox*>(Control(form::SideSelector));
     for (const WindowSideEntry& entry : WindowSides) {
-        ui_->Combo1->addItem(ToQString(entry.Text));
+        selector->addItem(ToQString(entry.Text));
     }
     // Showing the shady side is not a pick: activated() fires for the user's
     // choices only, so no recalculation runs and the result boxes stay empty.
-    ui_->Combo1->setCurrentIndex(static_cast<int>(IndexOf(calculator_.SelectShadySide())));
+    selector->setCurrentIndex(static_cast<int>(IndexOf(calculator_.SelectShadySide())));
 }
 
 void MainWindow::ConnectNotifications()
@@ -137,7 +230,8 @@ void MainWindow::ConnectNotifications()
     }
     // activated, unlike currentIndexChanged, also fires when the user picks
     // the entry already shown, and that pick recalculates as well.
-    connect(ui_->Combo1, qOverload<int>(&QComboBox::activated), this, &MainWindow::ApplyPickedWindowSide);
+    connect(qobject_cast<QComboBox*>(Control(form::SideSelector)), qOverload<int>(&QComboBox::activated), this,
+            &MainWindow::ApplyPickedWindowSide);
     for (const form::Control& control : form::Form1Controls) {
         if (control.Link) {
             connect(qobject_cast<LinkLabel*>(Control(control.Name)), &LinkLabel::clicked, this, &OpenCompanyPage);
@@ -204,7 +298,8 @@ void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
 
 void MainWindow::ApplyPickedWindowSide()
 {
-    if (const std::optional<WindowSide> side = SideAt(ui_->Combo1->currentIndex())) {
+    const auto* selector = qobject_cast<QComboBox*>(Control(form::SideSelector));
+    if (const std::optional<WindowSide> side = SideAt(selector->currentIndex())) {
         ShowResults(calculator_.ApplyWindowSide(*side));
     }
 }
@@ -216,6 +311,15 @@ void MainWindow::ShowResults(const ResultTexts& results)
         box->setText(QString::fromStdU16String(TextOf(results, binding.Shows)));
         // Tool tips double as the boxes' accessible descriptions.
         box->setToolTip(QString::fromStdU16String(calculator_.Hint(binding.Shows)));
+    }
+}
+
+// A result box reached with the keyboard shows its hover text, as the mouse
+// resting on it would.
+void MainWindow::OnResultFocused(QWidget* box)
+{
+    if (!box->toolTip().isEmpty()) {
+        Tip().ShowAt(box, box->toolTip(), HintMilliseconds, false);
     }
 }
 
@@ -251,11 +355,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QWidget*>(watched);
     if (box != nullptr && event->type() == QEvent::FocusIn) {
+        // The mouse shows the hover text by itself, and a box clicked into
+        // needs no second copy of it under the pointer.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool keyboard
-            = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-        if (keyboard && !box->toolTip().isEmpty()) {
-            Tip().ShowAt(box, box->toolTip(), HintMilliseconds, false);
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+            OnResultFocused(box);
         }
     }
     if (box != nullptr && event->type() == QEvent::FocusOut && tip_ != nullptr && tip_->Box() == box) {

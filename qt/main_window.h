@@ -1,40 +1,30 @@
 #pragma once
 
-// The road of one keystroke: the user types "5" into the people box Text3.
-// Its textChanged signal runs AcceptEntry for Text3 and the people count (the
-// form's bindings pair them), which hands the box's whole text to the
-// Calculator; the engine parses it under the user's locale,
-// stores 5 as the people count and recalculates the volume and the power;
-// their display texts come back here, and ShowResults writes them into the
-// result boxes Text6 and Text7. The window itself decides nothing.
-
 #include "core/calculator.h"
 #include "core/entry_rules.h"
 #include "core/recalculate.h"
+#include "form/form1.h"
 
 #include <QWidget>
 
-#include <memory>
+#include <array>
 #include <string_view>
 
 class QCloseEvent;
 class QEvent;
 class QLineEdit;
 
-namespace Ui {
-class Form1;
-}
-
 namespace acpower {
 
 class BoxTip;
 
+// The calculator's one window: the controls of the form table, wired to the
+// engine, which decides everything the window shows.
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,23 +33,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The form's control of that name; the form table and the Designer form
-    // share every name.
+    // The form's control of that name, or nullptr for a name the form does
+    // not hold.
     QWidget* Control(std::string_view name) const;
 
-    void StyleControls();
+    void CreateControls();
     void FillWindowSides();
     void ConnectNotifications();
-    void CentreOnScreen();
     void FitColoursToTheme();
+    void CentreOnScreen();
     BoxTip& Tip();
 
     void AcceptEntry(QLineEdit* box, EntryField field);
     void ApplyPickedWindowSide();
     void ShowResults(const ResultTexts& results);
+    void OnResultFocused(QWidget* box);
 
-    std::unique_ptr<Ui::Form1> ui_;
     Calculator calculator_;
+    // At the index of its row in the form table; owned as children.
+    std::array<QWidget*, form::Form1Controls.size()> controls_{};
     BoxTip* tip_ = nullptr;  // made on first use, owned as a child
 };
 

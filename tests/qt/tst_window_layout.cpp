@@ -1,15 +1,15 @@
 #include "form/colours.h"
 #include "form/form1.h"
+#include "qt/internal/selector_box.h"
+#include "qt/main_window.h"
 #include "resources/program_art.h"
 #include "tests/qt/window_controls.h"
-#include "qt/internal/fonts.h"
-#include "qt/main_window.h"
-#include "qt/internal/selector_box.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QColor>
 #include <QComboBox>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
@@ -20,11 +20,12 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
-#include <optional>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -44,44 +45,19 @@ QRect PixelsOf(const form::Twips& rect)
                  form::TwipsToPixels(rect.Width, 96), form::TwipsToPixels(rect.Height, 96));
 }
 
-QColor ColourOf(const std::optional<form::Rgb>& colour)
+// The class each kind of control is made of; a link caption answers clicks.
+const char* QtClassOf(const form::Control& control)
 {
-    return colour ? QColor(colour->Red, colour->Green, colour->Blue) : QColor();
-}
-
-const char* QtClassOf(form::ControlKind kind)
-{
-    switch (kind) {
+    switch (control.Kind) {
     case form::ControlKind::Caption:
-        return "QLabel";
+        return control.Link ? "acpower::LinkLabel" : "QLabel";
     case form::ControlKind::EntryBox:
     case form::ControlKind::ResultBox:
         return "QLineEdit";
     case form::ControlKind::Selector:
         break;
     }
-    return "QComboBox";
-}
-
-// One row per control of the form, named after it.
-void AddRowPerControl(bool (*wanted)(const form::Control&))
-{
-    QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < form::Form1Controls.size(); ++i) {
-        if (wanted(form::Form1Controls[i])) {
-            QTest::newRow(std::string(form::Form1Controls[i].Name).c_str()) << static_cast<int>(i);
-        }
-    }
-}
-
-bool AnyControl(const form::Control& /*control*/)
-{
-    return true;
-}
-
-bool IsCaption(const form::Control& control)
-{
-    return control.Kind == form::ControlKind::Caption;
+    return "acpower::SelectorBox";
 }
 
 form::Rgb RgbOf(QRgb pixel)
@@ -135,6 +111,14 @@ DrawnText ReadDrawnText(const QImage& image, const QRect& area)
     return DrawnText{RgbOf(ground), RgbOf(ink)};
 }
 
+// The few pixels that a thin caption's strokes cover whole may all be
+// anti-aliased a little towards the ground; another colour stays far off.
+bool Near(const form::Rgb& drawn, const form::Rgb& wanted)
+{
+    const auto close = [](int a, int b) { return std::abs(a - b) <= 48; };
+    return close(drawn.Red, wanted.Red) && close(drawn.Green, wanted.Green) && close(drawn.Blue, wanted.Blue);
+}
+
 QSet<QRgb> OpaqueColours(const QImage& image)
 {
     QSet<QRgb> colours;
@@ -159,15 +143,9 @@ private slots:
     void window();
     void controls_data();
     void controls();
-    void tabOrder_data();
     void tabOrder();
-    void captionsShowWhole_data();
-    void captionsShowWhole();
     void selectorEntriesShowWhole_data();
     void selectorEntriesShowWhole();
-    void accessibleNames_data();
-    void accessibleNames();
-    void iconImages_data();
     void iconImages();
     void readableOnEveryTheme_data();
     void readableOnEveryTheme();
@@ -176,22 +154,23 @@ private slots:
 void WindowLayoutTest::window()
 {
     const acpower::MainWindow window;
-    QCOMPARE(window.objectName(), Latin1(form::Form1.Name));
-    QCOMPARE(window.windowTitle(), QString::fromStdU16String(std::u16string(form::Form1.Title)));
-    QCOMPARE(
-        window.size(),
-        QSize(form::TwipsToPixels(form::Form1.ClientWidth, 96), form::TwipsToPixels(form::Form1.ClientHeight, 96)));
     QCOMPARE(window.size(), QSize(577, 222));
     QCOMPARE(window.minimumSize(), window.size());
     QCOMPARE(window.maximumSize(), window.size());
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(window.font().family(), Latin1(form::Form1.DefaultFont.Face));
-    QCOMPARE(window.font().pointSizeF(), form::Form1.DefaultFont.CentiPoints / 100.0);
 
-    // Every child is a control of the form; none is missing or extra.
-    QCOMPARE(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
-             static_cast<int>(form::Form1Controls.size()));
+    // Every child is a control of the form, none missing or extra, stacked in
+    // the table's order: where two captions touch, the later is on top.
+    QStringList stacked;
+    for (const QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        stacked.append(child->objectName());
+    }
+    QStringList table;
+    for (const form::Control& control : form::Form1Controls) {
+        table.append(Latin1(control.Name));
+    }
+    QCOMPARE(stacked, table);
 
     const auto* selector = ControlNamed<QComboBox>(window, QStringLiteral("Combo1"));
     QVERIFY(selector != nullptr);
@@ -213,13 +192,15 @@ void WindowLayoutTest::window()
 
 void WindowLayoutTest::controls_data()
 {
-    // clang-format off
-    AddRowPerControl(AnyControl);
-    // clang-format on
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < form::Form1Controls.size(); ++i) {
+        QTest::newRow(std::string(form::Form1Controls[i].Name).c_str()) << static_cast<int>(i);
+    }
 }
 
-// The running window, built from the Designer form, against the form table:
-// a coordinate, caption, colour or face that differs in either fails here.
+// Each control as a user and a screen reader meet it: of the class that
+// gives it its behaviour, where the form places it at 96 DPI, in its face,
+// and a caption whole in its box and read out as the name of its box.
 void WindowLayoutTest::controls()
 {
     QFETCH(int, row);
@@ -228,120 +209,84 @@ void WindowLayoutTest::controls()
     const acpower::MainWindow window;
     const QWidget* control = ControlNamed(window, Latin1(expected.Name));
     QVERIFY(control != nullptr);
-    QVERIFY(control->inherits(QtClassOf(expected.Kind)));
+    QCOMPARE(control->metaObject()->className(), QtClassOf(expected));
     QCOMPARE(control->geometry(), PixelsOf(expected.Rect));
-    if (const auto* caption = qobject_cast<const QLabel*>(control)) {
-        QCOMPARE(caption->text(), QString::fromStdU16String(std::u16string(expected.Caption)));
-        const Qt::Alignment side = expected.Align == form::TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
-        QCOMPARE(caption->alignment() & Qt::AlignHorizontal_Mask, side);
-        QCOMPARE(caption->wordWrap(), expected.WordWrap);
-        QCOMPARE(caption->focusPolicy(), Qt::NoFocus);
-    }
     if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
-        QCOMPARE(box->text(), QString());
         QCOMPARE(box->isReadOnly(), expected.Kind == form::ControlKind::ResultBox);
-        // Result boxes too take the keyboard focus, so their text can be copied.
-        QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
     }
-
-    const QPalette standard = QApplication::palette(control);
-    const QPalette::ColorRole foreground = control->foregroundRole();
-    const QPalette::ColorRole backdrop = control->backgroundRole();
-    const QColor textColour = ColourOf(expected.TextColour);
-    const QColor background = ColourOf(expected.Background);
-    QCOMPARE(control->palette().color(foreground), textColour.isValid() ? textColour : standard.color(foreground));
-    QCOMPARE(control->palette().color(backdrop), background.isValid() ? background : standard.color(backdrop));
-
-    if (!expected.OwnFont) {
-        QCOMPARE(control->font(), window.font());
-    } else {
-        QCOMPARE(control->font().family(), Latin1(expected.OwnFont->Face));
-        QCOMPARE(control->font().pointSizeF(), expected.OwnFont->CentiPoints / 100.0);
-        QCOMPARE(control->font().bold(), expected.OwnFont->Bold);
-        QVERIFY(!control->font().italic());
-        QVERIFY(!control->font().underline());
-        QVERIFY(!control->font().strikeOut());
-    }
-
-    if (!expected.Link) {
-        QVERIFY(control->cursor().shape() != Qt::BitmapCursor);
-    } else {
-        const QCursor cursor = control->cursor();
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+    // The power's caption and result stand out; the rest share the window's
+    // face. Nothing else shows a face left off, since every text still fits.
+    const form::Font& face = expected.OwnFont ? *expected.OwnFont : form::Form1.DefaultFont;
+    QCOMPARE(control->font().pointSizeF(), face.CentiPoints / 100.0);
+    QCOMPARE(control->font().bold(), face.Bold);
+    // The hand over the links, from the program's own art.
+    const QCursor cursor = control->cursor();
+    QCOMPARE(cursor.shape() == Qt::BitmapCursor, expected.Link);
+    if (expected.Link) {
+        QCOMPARE(cursor.hotSpot(), acpower::LinkCursorHotSpot);
         const QImage hand = cursor.pixmap().toImage();
         QCOMPARE(hand.size(), QSize(32, 32));
         QCOMPARE(qAlpha(hand.pixel(cursor.hotSpot())), 255);
-        QCOMPARE(qAlpha(hand.pixel(0, 0)), 0);
-        const QSet<QRgb> colours = OpaqueColours(hand);
-        QVERIFY(colours.size() <= 16);
-        QVERIFY(colours.contains(qRgb(255, 255, 255)));
-        QVERIFY(colours.contains(qRgb(0, 0, 255)));
+    }
+
+    const auto* caption = qobject_cast<const QLabel*>(control);
+    if (caption == nullptr) {
+        return;
+    }
+    // Measured with the face that this system really draws, fallbacks included.
+    const QFontMetrics metrics(caption->font());
+    const QRect room = caption->contentsRect();
+    const int flags = static_cast<int>(caption->alignment()) | (caption->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = metrics.boundingRect(room, flags, caption->text());
+    QVERIFY2(room.contains(needed),
+             qPrintable(QString::asprintf("%d × %d of text in a %d × %d box", needed.width(), needed.height(),
+                                          room.width(), room.height())));
+    // The one wrapping caption takes two lines, as its box is drawn for.
+    QCOMPARE(needed.height() / metrics.height(), expected.WordWrap ? 2 : 1);
+
+    if (expected.LabelFor.empty()) {
+        return;
+    }
+    QAccessibleInterface* named
+        = QAccessible::queryAccessibleInterface(ControlNamed(window, Latin1(expected.LabelFor)));
+    QVERIFY(named != nullptr);
+    // Every platform's bridge offers the labelling caption as a relation.
+    const QString name = QString::fromStdU16String(std::u16string(expected.Caption));
+    QStringList labels;
+    for (const auto& relation : named->relations(QAccessible::Label)) {
+        labels.append(relation.first->text(QAccessible::Name));
+    }
+    QCOMPARE(labels, QStringList{name});
+    // A selector's name is its shown entry on Linux, so the name is checked
+    // on the boxes only.
+    if (qobject_cast<QLineEdit*>(named->object()) != nullptr) {
+        QCOMPARE(named->text(QAccessible::Name), name);
     }
 }
 
-void WindowLayoutTest::tabOrder_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-
-    const auto order = form::TabOrder();
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const form::Control* next = order[(i + 1) % order.size()];
-        QTest::newRow(std::string(order[i]->Name).c_str()) << Latin1(order[i]->Name) << Latin1(next->Name);
-    }
-    // clang-format on
-}
-
+// Tab visits the boxes and the selector in the form's order, and from the
+// last one comes back to the first.
 void WindowLayoutTest::tabOrder()
 {
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-
     acpower::MainWindow window;
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QWidget* start = ControlNamed(window, from);
-    QVERIFY(start != nullptr);
-    start->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), start);
+    QStringList expected;
+    for (const form::Control* control : form::TabOrder()) {
+        expected.append(Latin1(control->Name));
+    }
+    expected.append(expected.front());
 
-    QTest::keyClick(start, Qt::Key_Tab);
-    QVERIFY(QApplication::focusWidget() != nullptr);
-    QCOMPARE(QApplication::focusWidget()->objectName(), to);
-}
-
-void WindowLayoutTest::captionsShowWhole_data()
-{
-    // clang-format off
-    AddRowPerControl(IsCaption);
-    // clang-format on
-}
-
-void WindowLayoutTest::captionsShowWhole()
-{
-    QFETCH(int, row);
-    const form::Control& expected = form::Form1Controls.at(static_cast<std::size_t>(row));
-
-    const acpower::MainWindow window;
-    const auto* caption = ControlNamed<QLabel>(window, Latin1(expected.Name));
-    QVERIFY(caption != nullptr);
-    // Measured with the face that this system really draws, fallbacks included.
-    const QFontMetrics metrics(caption->font());
-    const QRect box = caption->contentsRect();
-    const int flags = static_cast<int>(caption->alignment()) | (caption->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed = metrics.boundingRect(box, flags, caption->text());
-
-    QVERIFY2(box.contains(needed),
-             qPrintable(QStringLiteral("%1 × %2 of text in a %3 × %4 box")
-                            .arg(needed.width())
-                            .arg(needed.height())
-                            .arg(box.width())
-                            .arg(box.height())));
-    // The one wrapping caption takes two lines, as its box is drawn for.
-    QCOMPARE(needed.height() / metrics.height(), expected.WordWrap ? 2 : 1);
+    ControlNamed(window, expected.front())->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 void WindowLayoutTest::selectorEntriesShowWhole_data()
@@ -377,63 +322,19 @@ void WindowLayoutTest::selectorEntriesShowWhole()
     QVERIFY(entry.right() < arrow.left() || arrow.isEmpty());
 }
 
-void WindowLayoutTest::accessibleNames_data()
-{
-    // clang-format off
-    AddRowPerControl([](const form::Control& control) { return !control.LabelFor.empty(); });
-    // clang-format on
-}
-
-void WindowLayoutTest::accessibleNames()
-{
-    QFETCH(int, row);
-    const form::Control& caption = form::Form1Controls.at(static_cast<std::size_t>(row));
-
-    const acpower::MainWindow window;
-    QWidget* control = ControlNamed(window, Latin1(caption.LabelFor));
-    QVERIFY(control != nullptr);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    QVERIFY(accessible != nullptr);
-
-    // Every platform's bridge offers the labelling caption as a relation.
-    const QString name = QString::fromStdU16String(std::u16string(caption.Caption));
-    QStringList labels;
-    for (const auto& relation : accessible->relations(QAccessible::Label)) {
-        labels.append(relation.first->text(QAccessible::Name));
-    }
-    QCOMPARE(labels, QStringList{name});
-
-    // A selector's name is its shown entry on Linux, so the name is checked
-    // on the boxes only.
-    if (qobject_cast<QLineEdit*>(control) != nullptr) {
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-    }
-}
-
-void WindowLayoutTest::iconImages_data()
-{
-    // clang-format off
-    QTest::addColumn<int>("side");
-
-    QTest::newRow("32 × 32") << 32;
-    QTest::newRow("16 × 16") << 16;
-    // clang-format on
-}
-
+// The title bar's and the taskbar's images, each drawn for its size.
 void WindowLayoutTest::iconImages()
 {
-    QFETCH(int, side);
-
-    const acpower::MainWindow window;
-    const QIcon icon = window.windowIcon();
-    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
-    const QImage image = icon.pixmap(QSize(side, side)).toImage();
-    QCOMPARE(image.size(), QSize(side, side));
-
-    const QSet<QRgb> colours = OpaqueColours(image);
-    QVERIFY(colours.size() <= 16);
-    QVERIFY2(colours.contains(qRgb(255, 0, 0)), "a red zigzag");
-    QVERIFY2(colours.contains(qRgb(0, 0, 128)), "a dark-blue zigzag");
+    const QIcon icon = acpower::MainWindow().windowIcon();
+    for (const int side : {32, 16}) {
+        QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+        const QImage image = icon.pixmap(QSize(side, side)).toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        const QSet<QRgb> colours = OpaqueColours(image);
+        QVERIFY(colours.size() <= 16);
+        QVERIFY2(colours.contains(qRgb(255, 0, 0)), "a red zigzag");
+        QVERIFY2(colours.contains(qRgb(0, 0, 128)), "a dark-blue zigzag");
+    }
 }
 
 void WindowLayoutTest::readableOnEveryTheme_data()
@@ -483,6 +384,9 @@ void WindowLayoutTest::readableOnEveryTheme()
         QVERIFY2(contrast >= 3.0, qPrintable(QStringLiteral("%1: %2 : 1").arg(Latin1(control.Name)).arg(contrast)));
         if (control.Background) {
             QVERIFY2(text.Ground == *control.Background, qPrintable(Latin1(control.Name)));
+        }
+        if (control.TextColour) {
+            QVERIFY2(Near(text.Ink, *control.TextColour), qPrintable(Latin1(control.Name)));
         }
     }
     QCOMPARE(window.palette().color(QPalette::Window) == theme.color(QPalette::Window), followed);
