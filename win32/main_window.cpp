@@ -153,6 +153,13 @@ void FitSelectorHeight(HWND selector, int wanted)
     }
 }
 
+// The title bar's and the taskbar's sizes, each drawn for its size.
+HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, NumberLocale locale)
@@ -163,30 +170,27 @@ MainWindow::MainWindow(HINSTANCE instance, NumberLocale locale)
 
 MainWindow::~MainWindow()
 {
-    for (const HBRUSH brush : {resultBrush_, faceBrush_, baseBrush_}) {
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-    }
+    // The window before its class, and both before the fonts, brushes and
+    // icons they draw with.
+    window_.Reset();
+    UnregisterClassW(ClassName, instance_);
 }
 
 HWND MainWindow::Handle() const
 {
-    return window_;
+    return window_.Get();
 }
 
 bool MainWindow::Create()
 {
+    icon_.Reset(LoadProgramIcon(instance_, SM_CXICON, SM_CYICON));
+    smallIcon_.Reset(LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON));
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &MainWindow::WindowProcedure;
     windowClass.hInstance = instance_;
-    // The title bar's and the taskbar's sizes, each drawn for its size.
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm
-        = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
-                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = icon_.Get();
+    windowClass.hIconSm = smallIcon_.Get();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ClassName;
@@ -194,9 +198,10 @@ bool MainWindow::Create()
         return false;
     }
 
-    const HDC screen = GetDC(nullptr);
-    dotsPerInch_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    {
+        const UniqueScreenDc screen(GetDC(nullptr));
+        dotsPerInch_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    }
 
     RECT frame = {0, 0, form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_),
                   form::TwipsToPixels(form::Form1.ClientHeight, dotsPerInch_)};
@@ -208,9 +213,10 @@ bool MainWindow::Create()
     const form::ScreenRect placed = form::PlaceCentred(width, height, WorkArea());
 
     const std::u16string title(form::Form1.Title);
-    window_ = CreateWindowExW(0, ClassName, Wide(title), FrameStyle, placed.Left, placed.Top, width, height, nullptr,
-                              nullptr, instance_, this);
-    return window_ != nullptr;
+    // The window procedure takes the handle as the window is made.
+    return CreateWindowExW(0, ClassName, Wide(title), FrameStyle, placed.Left, placed.Top, width, height, nullptr,
+                           nullptr, instance_, this)
+        != nullptr;
 }
 
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -218,17 +224,23 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
     if (message == WM_NCCREATE) {
         auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<MainWindow*>(created->lpCreateParams);
-        self->window_ = window;
+        self->window_.Reset(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // The system has freed the window: nothing is left to free.
+        self->window_.Release();
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(window, message, wParam, lParam);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -263,8 +275,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND: {
         RECT client = {};
-        GetClientRect(window_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_);
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_.Get());
         return TRUE;
     }
     case WM_DRAWITEM:
@@ -283,7 +295,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Every close shows the company page, and none is refused.
         HideTip();
         OpenCompanyPage();
-        DestroyWindow(window_);
+        DestroyWindow(window);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -291,14 +303,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void MainWindow::CreateControls()
 {
-    windowFont_ = std::make_unique<FormFont>(form::Form1.DefaultFont, dotsPerInch_);
-    const COLORREF grey = ColourOf(form::LightGrey);
-    resultBrush_ = CreateSolidBrush(grey);
+    windowFont_ = CreateFormFont(form::Form1.DefaultFont, dotsPerInch_);
+    resultBrush_.Reset(CreateSolidBrush(ColourOf(form::LightGrey)));
     FitColoursToTheme();
 
     // Z-order is the Tab order. A caption goes just before the box it names,
@@ -322,14 +333,14 @@ void MainWindow::CreateControls()
 void MainWindow::CreateTips()
 {
     const int width = form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_);
-    tip_ = CreateTipWindow(window_, instance_, width);
-    TTTOOLINFOW tracked = TrackedToolOf(window_);
+    tip_ = CreateTipWindow(Handle(), instance_, width);
+    TTTOOLINFOW tracked = TrackedToolOf(Handle());
     // Placed by the window under the box it speaks of, shown and hidden by it.
     tracked.uFlags = TTF_TRACK | TTF_ABSOLUTE;
     tracked.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tracked));
 
-    hoverTip_ = CreateTipWindow(window_, instance_, width);
+    hoverTip_ = CreateTipWindow(Handle(), instance_, width);
     // Long enough to read the power's explanation.
     SendMessageW(hoverTip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(HintMilliseconds, 0));
     for (const form::ResultBinding& binding : form::ResultBoxes) {
@@ -338,8 +349,8 @@ void MainWindow::CreateTips()
         // The tip watches the box's mouse messages itself, and asks for its
         // text when it is about to show it: the engine's text of that moment.
         hover.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        hover.hwnd = window_;
-        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, form::FindControl(binding.Box)->Id));
+        hover.hwnd = Handle();
+        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(Handle(), form::FindControl(binding.Box)->Id));
         hover.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(hoverTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
     }
@@ -358,7 +369,7 @@ void MainWindow::CreateControl(const form::Control& control)
     const bool box = control.Kind == form::ControlKind::EntryBox || control.Kind == form::ControlKind::ResultBox;
     const std::u16string caption(control.Caption);
     const HWND handle = CreateWindowExW(box ? WS_EX_CLIENTEDGE : 0, ClassOf(control.Kind), Wide(caption),
-                                        StyleOf(control), left, top, width, height, window_,
+                                        StyleOf(control), left, top, width, height, Handle(),
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id)), instance_, nullptr);
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.OwnFont)), FALSE);
     if (control.Kind == form::ControlKind::EntryBox) {
@@ -373,15 +384,15 @@ void MainWindow::CreateControl(const form::Control& control)
 HFONT MainWindow::FontFor(const std::optional<form::Font>& font)
 {
     if (!font) {
-        return windowFont_->Handle();
+        return windowFont_.Get();
     }
     for (const OwnFont& own : ownFonts_) {
         if (SameFont(own.Face, *font)) {
-            return own.Gdi->Handle();
+            return own.Gdi.Get();
         }
     }
-    ownFonts_.push_back({*font, std::make_unique<FormFont>(*font, dotsPerInch_)});
-    return ownFonts_.back().Gdi->Handle();
+    ownFonts_.push_back({*font, CreateFormFont(*font, dotsPerInch_)});
+    return ownFonts_.back().Gdi.Get();
 }
 
 void MainWindow::OnActivate(bool active)
@@ -391,20 +402,20 @@ void MainWindow::OnActivate(bool active)
     // done here, as a form does.
     if (!active) {
         const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) {
+        if (focus != nullptr && IsChild(Handle(), focus)) {
             lastFocus_ = focus;
         }
         return;
     }
     if (lastFocus_ == nullptr) {
-        lastFocus_ = GetDlgItem(window_, form::TabOrder().front()->Id);
+        lastFocus_ = GetDlgItem(Handle(), form::TabOrder().front()->Id);
     }
     SetFocus(lastFocus_);
 }
 
 void MainWindow::RunLoadSteps()
 {
-    const HWND selector = GetDlgItem(window_, ControlNamed(form::SideSelector).Id);
+    const HWND selector = GetDlgItem(Handle(), ControlNamed(form::SideSelector).Id);
     for (const WindowSideEntry& entry : WindowSides) {
         const std::u16string text(entry.Text);
         SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text)));
@@ -417,12 +428,13 @@ void MainWindow::OnCommand(int id, int code)
     // A result box reached with the keyboard shows its hover text until the
     // focus moves on; only result boxes have one.
     if (code == EN_SETFOCUS) {
-        OnResultFocused(GetDlgItem(window_, id));
+        OnResultFocused(GetDlgItem(Handle(), id));
         return;
     }
     if (code == EN_KILLFOCUS) {
         const form::Control* control = form::FindControl(id);
-        if (control != nullptr && control->Kind == form::ControlKind::ResultBox && tipBox_ == GetDlgItem(window_, id)) {
+        if (control != nullptr && control->Kind == form::ControlKind::ResultBox
+            && tipBox_ == GetDlgItem(Handle(), id)) {
             HideTip();
         }
         return;
@@ -452,7 +464,7 @@ void MainWindow::OnCommand(int id, int code)
 
 void MainWindow::OnEntryChanged(int id, EntryField field)
 {
-    const HWND box = GetDlgItem(window_, id);
+    const HWND box = GetDlgItem(Handle(), id);
     const std::u16string text = TextOf(box);
     // Any change of a box's text is a next keystroke and takes the last
     // notice away.
@@ -507,7 +519,7 @@ void MainWindow::ShowTip(HWND box, const std::u16string& text, int milliseconds,
 {
     HideTip();
     tipText_ = text;
-    TTTOOLINFOW tool = TrackedToolOf(window_);
+    TTTOOLINFOW tool = TrackedToolOf(Handle());
     tool.lpszText = Wide(tipText_);
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     // Just under the box, moved onto the work area where the box is near its
@@ -520,7 +532,7 @@ void MainWindow::ShowTip(HWND box, const std::u16string& text, int milliseconds,
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(placed.Left, placed.Top));
     SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     tipBox_ = box;
-    SetTimer(window_, TipTimer, static_cast<UINT>(milliseconds), nullptr);
+    SetTimer(Handle(), TipTimer, static_cast<UINT>(milliseconds), nullptr);
     if (alert) {
         // The tip's own show event names it; the alert has a screen reader
         // read it out at once, as it does a message box.
@@ -533,8 +545,8 @@ void MainWindow::HideTip()
     if (tipBox_ == nullptr) {
         return;
     }
-    KillTimer(window_, TipTimer);
-    TTTOOLINFOW tool = TrackedToolOf(window_);
+    KillTimer(Handle(), TipTimer);
+    TTTOOLINFOW tool = TrackedToolOf(Handle());
     SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     tipBox_ = nullptr;
 }
@@ -557,19 +569,14 @@ void MainWindow::FitColoursToTheme()
 {
     const form::Theme system = SystemTheme();
     theme_ = form::FormReadsOn(system) ? system : form::ClassicLight;
-    for (HBRUSH* brush : {&faceBrush_, &baseBrush_}) {
-        if (*brush != nullptr) {
-            DeleteObject(*brush);
-        }
-    }
-    faceBrush_ = CreateSolidBrush(ColourOf(theme_.Window));
-    baseBrush_ = CreateSolidBrush(ColourOf(theme_.Base));
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    faceBrush_.Reset(CreateSolidBrush(ColourOf(theme_.Window)));
+    baseBrush_.Reset(CreateSolidBrush(ColourOf(theme_.Base)));
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnSidePicked()
 {
-    const HWND selector = GetDlgItem(window_, ControlNamed(form::SideSelector).Id);
+    const HWND selector = GetDlgItem(Handle(), ControlNamed(form::SideSelector).Id);
     // At CBN_SELENDOK the window text may still be the old entry; the list's
     // current selection is the one just picked.
     if (const std::optional<WindowSide> side = SideAt(SendMessageW(selector, CB_GETCURSEL, 0, 0))) {
@@ -580,7 +587,7 @@ void MainWindow::OnSidePicked()
 void MainWindow::ShowResults(const ResultTexts& results)
 {
     for (const form::ResultBinding& binding : form::ResultBoxes) {
-        SetDlgItemTextW(window_, form::FindControl(binding.Box)->Id, Wide(TextOf(results, binding.Shows)));
+        SetDlgItemTextW(Handle(), form::FindControl(binding.Box)->Id, Wide(TextOf(results, binding.Shows)));
     }
 }
 
@@ -593,18 +600,18 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control, UINT message)
         // classic dark one unless the form names another.
         SetTextColor(dc, ColourOf(described->TextColour.value_or(form::ClassicLight.Text)));
         SetBkColor(dc, ColourOf(*described->Background));
-        return reinterpret_cast<LRESULT>(resultBrush_);
+        return reinterpret_cast<LRESULT>(resultBrush_.Get());
     }
     // The entry boxes, and the selector's field and list.
     if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
         SetTextColor(dc, ColourOf(theme_.Text));
         SetBkColor(dc, ColourOf(theme_.Base));
-        return reinterpret_cast<LRESULT>(baseBrush_);
+        return reinterpret_cast<LRESULT>(baseBrush_.Get());
     }
     SetTextColor(dc,
                  ColourOf(described != nullptr && described->TextColour ? *described->TextColour : theme_.WindowText));
     SetBkColor(dc, ColourOf(theme_.Window));
-    return reinterpret_cast<LRESULT>(faceBrush_);
+    return reinterpret_cast<LRESULT>(faceBrush_.Get());
 }
 
 void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
@@ -613,7 +620,7 @@ void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
     if (described == nullptr) {
         return;
     }
-    FillRect(item.hDC, &item.rcItem, faceBrush_);
+    FillRect(item.hDC, &item.rcItem, faceBrush_.Get());
     const COLORREF text = ColourOf(described->TextColour.value_or(theme_.WindowText));
     SetTextColor(item.hDC, text);
     SetBkMode(item.hDC, TRANSPARENT);
@@ -641,14 +648,14 @@ bool MainWindow::OnSetCursor(HWND under)
         return false;
     }
     // Loaded when first needed, not on the way to showing the window.
-    if (linkCursor_ == nullptr) {
-        linkCursor_ = static_cast<HCURSOR>(
-            LoadImageW(instance_, MAKEINTRESOURCEW(LinkCursorId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    if (linkCursor_.Get() == nullptr) {
+        linkCursor_.Reset(static_cast<HCURSOR>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(LinkCursorId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
     }
-    if (linkCursor_ == nullptr) {
+    if (linkCursor_.Get() == nullptr) {
         return false;
     }
-    SetCursor(linkCursor_);
+    SetCursor(linkCursor_.Get());
     return true;
 }
 

@@ -14,10 +14,10 @@
 #include "form/colours.h"
 #include "form/form1.h"
 #include "win32/internal/fonts.h"
+#include "win32/internal/unique_handle.h"
 
 #include <windows.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,7 +45,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnActivate(bool active);
 
     void CreateControls();
@@ -71,23 +71,24 @@ private:
     bool OnNotify(const NMHDR& header);
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     Calculator calculator_;
     int dotsPerInch_ = USER_DEFAULT_SCREEN_DPI;
-    std::unique_ptr<FormFont> windowFont_;
+    UniqueFont windowFont_;
     struct OwnFont {
         form::Font Face;
-        std::unique_ptr<FormFont> Gdi;
+        UniqueFont Gdi;
     };
     std::vector<OwnFont> ownFonts_;
-    HBRUSH resultBrush_ = nullptr;
-    HCURSOR linkCursor_ = nullptr;
+    UniqueBrush resultBrush_;
+    UniqueCursor linkCursor_;
+    UniqueIcon icon_;
+    UniqueIcon smallIcon_;
 
     // The system's colours, or the classic light look where the form's own
     // colours would not read on them.
     form::Theme theme_ = form::ClassicLight;
-    HBRUSH faceBrush_ = nullptr;
-    HBRUSH baseBrush_ = nullptr;
+    UniqueBrush faceBrush_;
+    UniqueBrush baseBrush_;
 
     // One tracking tip for the notices and the hover texts reached with the
     // keyboard, one ordinary tip for the mouse over the result boxes.
@@ -97,6 +98,9 @@ private:
     HWND hoverTip_ = nullptr;
     std::u16string hoverText_;  // kept for the tip to read after TTN_GETDISPINFOW
     HWND lastFocus_ = nullptr;
+    // Set while the window exists: the system frees it, and with it the
+    // controls and the tips, when the user closes it.
+    UniqueWindow window_;
 };
 
 }  // namespace acpower::win32
