@@ -7,8 +7,7 @@
 #include "win32/internal/open_page.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
-
-#include <commctrl.h>
+#include "win32/internal/work_area.h"
 
 #include <string>
 
@@ -26,10 +25,6 @@ constexpr int CaptionOverhang = 2;
 
 // Room for both entries below the selector when it drops down.
 constexpr int DropDownListHeight = 80;
-
-// The timer that takes the tracking tip away, and that tip's one tool.
-constexpr UINT_PTR TipTimer = 1;
-constexpr UINT_PTR TrackedTool = 1;
 
 const form::Control& ControlNamed(std::string_view name)
 {
@@ -62,34 +57,6 @@ form::Theme SystemTheme()
 {
     return form::Theme{RgbOf(GetSysColor(COLOR_BTNFACE)), RgbOf(GetSysColor(COLOR_BTNTEXT)),
                        RgbOf(GetSysColor(COLOR_WINDOW)), RgbOf(GetSysColor(COLOR_WINDOWTEXT))};
-}
-
-form::ScreenRect WorkArea()
-{
-    RECT area = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return form::ScreenRect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-}
-
-TTTOOLINFOW TrackedToolOf(HWND window)
-{
-    TTTOOLINFOW tool = {};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = window;
-    tool.uId = TrackedTool;
-    return tool;
-}
-
-HWND CreateTipWindow(HWND owner, HINSTANCE instance, int maxWidth)
-{
-    // TTS_NOPREFIX: the refused text is the user's, "&" and all.
-    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                     instance, nullptr);
-    // Without a width the tip ignores the line breaks of the power's
-    // explanation and draws one long line.
-    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
-    return tip;
 }
 
 bool SameFont(const form::Font& left, const form::Font& right)
@@ -254,13 +221,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY:
-        if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-            return 0;
-        }
-        break;
-    case WM_TIMER:
-        if (wParam == TipTimer) {
-            HideTip();
+        if (OnNotify(*reinterpret_cast<NMHDR*>(lParam))) {
             return 0;
         }
         break;
@@ -268,7 +229,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_SETTINGCHANGE:
         // A new desktop theme: judged afresh, so that a classic look taken
         // for a dark theme is dropped again on a light one.
-        for (const HWND tip : {tip_, hoverTip_}) {
+        for (const HWND tip : {tip_.Window(), hoverTip_.Window()}) {
             SendMessageW(tip, message, wParam, lParam);
         }
         FitColoursToTheme();
@@ -293,7 +254,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_CLOSE:
         // Every close shows the company page, and none is refused.
-        HideTip();
+        tip_.Dismiss();
         OpenCompanyPage();
         DestroyWindow(window);
         return 0;
@@ -333,26 +294,11 @@ void MainWindow::CreateControls()
 void MainWindow::CreateTips()
 {
     const int width = form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_);
-    tip_ = CreateTipWindow(Handle(), instance_, width);
-    TTTOOLINFOW tracked = TrackedToolOf(Handle());
-    // Placed by the window under the box it speaks of, shown and hidden by it.
-    tracked.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tracked.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tracked));
-
-    hoverTip_ = CreateTipWindow(Handle(), instance_, width);
+    tip_.Create(Handle(), instance_, width);
     // Long enough to read the power's explanation.
-    SendMessageW(hoverTip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(HintMilliseconds, 0));
+    hoverTip_.Create(Handle(), instance_, width, HintMilliseconds);
     for (const form::ResultBinding& binding : form::ResultBoxes) {
-        TTTOOLINFOW hover = {};
-        hover.cbSize = sizeof(hover);
-        // The tip watches the box's mouse messages itself, and asks for its
-        // text when it is about to show it: the engine's text of that moment.
-        hover.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        hover.hwnd = Handle();
-        hover.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(Handle(), form::FindControl(binding.Box)->Id));
-        hover.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(hoverTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
+        hoverTip_.AddBox(GetDlgItem(Handle(), form::FindControl(binding.Box)->Id));
     }
 }
 
@@ -434,8 +380,8 @@ void MainWindow::OnCommand(int id, int code)
     if (code == EN_KILLFOCUS) {
         const form::Control* control = form::FindControl(id);
         if (control != nullptr && control->Kind == form::ControlKind::ResultBox
-            && tipBox_ == GetDlgItem(Handle(), id)) {
-            HideTip();
+            && tip_.Box() == GetDlgItem(Handle(), id)) {
+            tip_.Dismiss();
         }
         return;
     }
@@ -468,7 +414,7 @@ void MainWindow::OnEntryChanged(int id, EntryField field)
     const std::u16string text = TextOf(box);
     // Any change of a box's text is a next keystroke and takes the last
     // notice away.
-    HideTip();
+    tip_.Dismiss();
     const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
     if (outcome.ClearBox) {
         // Runs this handler once more, nested, on the empty text.
@@ -478,7 +424,7 @@ void MainWindow::OnEntryChanged(int id, EntryField field)
     // Only now: the nested change above hides whatever tip is up, and this
     // notice is about the text that change removed.
     if (!outcome.Notice.empty()) {
-        ShowTip(box, outcome.Notice, NoticeMilliseconds, true);
+        tip_.ShowAt(box, outcome.Notice, NoticeMilliseconds, true);
     }
 }
 
@@ -486,8 +432,18 @@ void MainWindow::OnResultFocused(HWND box)
 {
     const std::u16string hint = HintFor(box);
     if (!hint.empty()) {
-        ShowTip(box, hint, HintMilliseconds, false);
+        tip_.ShowAt(box, hint, HintMilliseconds, false);
     }
+}
+
+bool MainWindow::OnNotify(NMHDR& header)
+{
+    const HWND box = hoverTip_.AskedFor(header);
+    if (box == nullptr) {
+        return false;
+    }
+    hoverTip_.Answer(header, HintFor(box));
+    return true;
 }
 
 std::u16string MainWindow::HintFor(HWND box) const
@@ -501,63 +457,13 @@ std::u16string MainWindow::HintFor(HWND box) const
     return {};
 }
 
-bool MainWindow::OnNotify(const NMHDR& header)
-{
-    if (header.hwndFrom != hoverTip_ || header.code != TTN_GETDISPINFOW) {
-        return false;
-    }
-    // Kept in the window: the tip reads the text after this returns. An empty
-    // text shows no tip, as while the box is empty.
-    hoverText_ = HintFor(reinterpret_cast<HWND>(header.idFrom));
-    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
-    info.hinst = nullptr;
-    info.lpszText = Wide(hoverText_);
-    return true;
-}
-
-void MainWindow::ShowTip(HWND box, const std::u16string& text, int milliseconds, bool alert)
-{
-    HideTip();
-    tipText_ = text;
-    TTTOOLINFOW tool = TrackedToolOf(Handle());
-    tool.lpszText = Wide(tipText_);
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Just under the box, moved onto the work area where the box is near its
-    // edge.
-    RECT boxRect = {};
-    GetWindowRect(box, &boxRect);
-    const auto bubble = static_cast<DWORD>(SendMessageW(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
-    const form::ScreenRect below{boxRect.left, boxRect.bottom + 1, LOWORD(bubble), HIWORD(bubble)};
-    const form::ScreenRect placed = form::MovedInto(below, WorkArea());
-    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(placed.Left, placed.Top));
-    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-    tipBox_ = box;
-    SetTimer(Handle(), TipTimer, static_cast<UINT>(milliseconds), nullptr);
-    if (alert) {
-        // The tip's own show event names it; the alert has a screen reader
-        // read it out at once, as it does a message box.
-        NotifyWinEvent(EVENT_SYSTEM_ALERT, tip_, OBJID_WINDOW, CHILDID_SELF);
-    }
-}
-
-void MainWindow::HideTip()
-{
-    if (tipBox_ == nullptr) {
-        return;
-    }
-    KillTimer(Handle(), TipTimer);
-    TTTOOLINFOW tool = TrackedToolOf(Handle());
-    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    tipBox_ = nullptr;
-}
-
 void MainWindow::OnKeyPressed(WPARAM key)
 {
     // A modifier pressed alone only prepares the next key.
     if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN || key == VK_RWIN) {
         return;
     }
-    HideTip();
+    tip_.Dismiss();
 }
 
 // The form sets a few colours and leaves the rest to the system's, which

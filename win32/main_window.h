@@ -13,6 +13,7 @@
 #include "core/calculator.h"
 #include "form/colours.h"
 #include "form/form1.h"
+#include "win32/internal/box_tip.h"
 #include "win32/internal/fonts.h"
 #include "win32/internal/unique_handle.h"
 
@@ -63,12 +64,9 @@ private:
 
     void FitColoursToTheme();
     void CreateTips();
-    // Shows the text in the tracking tip just under the box for so long.
-    void ShowTip(HWND box, const std::u16string& text, int milliseconds, bool alert);
-    void HideTip();
     void OnResultFocused(HWND box);
     std::u16string HintFor(HWND box) const;
-    bool OnNotify(const NMHDR& header);
+    bool OnNotify(NMHDR& header);
 
     HINSTANCE instance_;
     Calculator calculator_;
@@ -92,11 +90,8 @@ private:
 
     // One tracking tip for the notices and the hover texts reached with the
     // keyboard, one ordinary tip for the mouse over the result boxes.
-    HWND tip_ = nullptr;
-    HWND tipBox_ = nullptr;  // the box the tracking tip is shown at, if shown
-    std::u16string tipText_;
-    HWND hoverTip_ = nullptr;
-    std::u16string hoverText_;  // kept for the tip to read after TTN_GETDISPINFOW
+    BoxTip tip_;
+    HoverTip hoverTip_;
     HWND lastFocus_ = nullptr;
     // Set while the window exists: the system frees it, and with it the
     // controls and the tips, when the user closes it.
