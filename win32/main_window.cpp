@@ -4,6 +4,7 @@
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/placement.h"
+#include "win32/internal/form_controls.h"
 #include "win32/internal/open_page.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
@@ -20,12 +21,6 @@ constexpr wchar_t ClassName[] = L"AcpowerForm1";
 // was laid out for one size only.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// The pixels kept free right of right-aligned captions.
-constexpr int CaptionOverhang = 2;
-
-// Room for both entries below the selector when it drops down.
-constexpr int DropDownListHeight = 80;
-
 const form::Control& ControlNamed(std::string_view name)
 {
     return *form::FindControl(name);
@@ -40,86 +35,6 @@ std::u16string TextOf(HWND control)
     return text;
 }
 
-COLORREF ColourOf(const form::Rgb& colour)
-{
-    return RGB(colour.Red, colour.Green, colour.Blue);
-}
-
-form::Rgb RgbOf(COLORREF colour)
-{
-    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-// The system colours the controls are drawn with: captions in the button
-// text colour on the dialog face, boxes in the window text colour on the
-// window colour.
-form::Theme SystemTheme()
-{
-    return form::Theme{RgbOf(GetSysColor(COLOR_BTNFACE)), RgbOf(GetSysColor(COLOR_BTNTEXT)),
-                       RgbOf(GetSysColor(COLOR_WINDOW)), RgbOf(GetSysColor(COLOR_WINDOWTEXT))};
-}
-
-bool SameFont(const form::Font& left, const form::Font& right)
-{
-    return left.Face == right.Face && left.CentiPoints == right.CentiPoints && left.Bold == right.Bold;
-}
-
-DWORD StyleOf(const form::Control& control)
-{
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    switch (control.Kind) {
-    case form::ControlKind::Caption:
-        // Drawn by the window (OnDrawCaption), so that right-aligned text
-        // keeps clear of the edge its last letter could overhang.
-        style |= SS_OWNERDRAW;
-        if (control.Link) {
-            // Without SS_NOTIFY a static lets clicks through and sends no STN_CLICKED.
-            style |= SS_NOTIFY;
-        }
-        return style;
-    case form::ControlKind::EntryBox:
-        return style | WS_TABSTOP | ES_AUTOHSCROLL;
-    case form::ControlKind::ResultBox:
-        return style | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
-    case form::ControlKind::Selector:
-        return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-    }
-    return style;
-}
-
-const wchar_t* ClassOf(form::ControlKind kind)
-{
-    switch (kind) {
-    case form::ControlKind::Caption:
-        return L"STATIC";
-    case form::ControlKind::EntryBox:
-    case form::ControlKind::ResultBox:
-        return L"EDIT";
-    case form::ControlKind::Selector:
-        return L"COMBOBOX";
-    }
-    return L"STATIC";
-}
-
-// The closed selector takes the form's height. Its height follows from the
-// selection field's by a frame that differs between systems (and Wine's
-// CB_GETITEMHEIGHT answers two more than was set), so the field is set, the
-// result measured and the request corrected until they agree.
-void FitSelectorHeight(HWND selector, int wanted)
-{
-    auto request = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        RECT closed = {};
-        GetWindowRect(selector, &closed);
-        const int error = (closed.bottom - closed.top) - wanted;
-        if (error == 0) {
-            return;
-        }
-        request -= error;
-        SendMessageW(selector, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
-    }
-}
-
 // The title bar's and the taskbar's sizes, each drawn for its size.
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 {
@@ -132,6 +47,8 @@ HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 MainWindow::MainWindow(HINSTANCE instance, NumberLocale locale)
     : instance_(instance)
     , calculator_(std::move(locale))
+    , dotsPerInch_(ScreenDotsPerInch())
+    , look_(instance, dotsPerInch_)
 {
 }
 
@@ -163,11 +80,6 @@ bool MainWindow::Create()
     windowClass.lpszClassName = ClassName;
     if (RegisterClassExW(&windowClass) == 0) {
         return false;
-    }
-
-    {
-        const UniqueScreenDc screen(GetDC(nullptr));
-        dotsPerInch_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     }
 
     RECT frame = {0, 0, form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_),
@@ -237,16 +149,17 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ERASEBKGND: {
         RECT client = {};
         GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_.Get());
+        look_.FillFace(reinterpret_cast<HDC>(wParam), client);
         return TRUE;
     }
     case WM_DRAWITEM:
-        OnDrawCaption(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        look_.DrawCaption(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        return reinterpret_cast<LRESULT>(
+            look_.ColourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message));
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
             return TRUE;
@@ -269,10 +182,6 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 
 void MainWindow::CreateControls()
 {
-    windowFont_ = CreateFormFont(form::Form1.DefaultFont, dotsPerInch_);
-    resultBrush_.Reset(CreateSolidBrush(ColourOf(form::LightGrey)));
-    FitColoursToTheme();
-
     // Z-order is the Tab order. A caption goes just before the box it names,
     // which is where screen readers look for a box's name.
     for (const form::Control* focusable : form::TabOrder()) {
@@ -291,6 +200,11 @@ void MainWindow::CreateControls()
     CreateTips();
 }
 
+void MainWindow::CreateControl(const form::Control& control)
+{
+    CreateFormControl(Handle(), instance_, control, dotsPerInch_, look_.FontFor(control.OwnFont));
+}
+
 void MainWindow::CreateTips()
 {
     const int width = form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_);
@@ -300,45 +214,6 @@ void MainWindow::CreateTips()
     for (const form::ResultBinding& binding : form::ResultBoxes) {
         hoverTip_.AddBox(GetDlgItem(Handle(), form::FindControl(binding.Box)->Id));
     }
-}
-
-void MainWindow::CreateControl(const form::Control& control)
-{
-    const int left = form::TwipsToPixels(control.Rect.Left, dotsPerInch_);
-    const int top = form::TwipsToPixels(control.Rect.Top, dotsPerInch_);
-    const int width = form::TwipsToPixels(control.Rect.Width, dotsPerInch_);
-    int height = form::TwipsToPixels(control.Rect.Height, dotsPerInch_);
-    const bool selector = control.Kind == form::ControlKind::Selector;
-    if (selector) {
-        height += DropDownListHeight;
-    }
-    const bool box = control.Kind == form::ControlKind::EntryBox || control.Kind == form::ControlKind::ResultBox;
-    const std::u16string caption(control.Caption);
-    const HWND handle = CreateWindowExW(box ? WS_EX_CLIENTEDGE : 0, ClassOf(control.Kind), Wide(caption),
-                                        StyleOf(control), left, top, width, height, Handle(),
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id)), instance_, nullptr);
-    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.OwnFont)), FALSE);
-    if (control.Kind == form::ControlKind::EntryBox) {
-        // A pasted text is judged whole, however long, as it is on Linux.
-        SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
-    }
-    if (selector) {
-        FitSelectorHeight(handle, form::TwipsToPixels(control.Rect.Height, dotsPerInch_));
-    }
-}
-
-HFONT MainWindow::FontFor(const std::optional<form::Font>& font)
-{
-    if (!font) {
-        return windowFont_.Get();
-    }
-    for (const OwnFont& own : ownFonts_) {
-        if (SameFont(own.Face, *font)) {
-            return own.Gdi.Get();
-        }
-    }
-    ownFonts_.push_back({*font, CreateFormFont(*font, dotsPerInch_)});
-    return ownFonts_.back().Gdi.Get();
 }
 
 void MainWindow::OnActivate(bool active)
@@ -457,6 +332,22 @@ std::u16string MainWindow::HintFor(HWND box) const
     return {};
 }
 
+void MainWindow::FitColoursToTheme()
+{
+    look_.FitToTheme();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool MainWindow::OnSetCursor(HWND under)
+{
+    const HCURSOR cursor = look_.CursorOver(under);
+    if (cursor == nullptr) {
+        return false;
+    }
+    SetCursor(cursor);
+    return true;
+}
+
 void MainWindow::OnKeyPressed(WPARAM key)
 {
     // A modifier pressed alone only prepares the next key.
@@ -464,20 +355,6 @@ void MainWindow::OnKeyPressed(WPARAM key)
         return;
     }
     tip_.Dismiss();
-}
-
-// The form sets a few colours and leaves the rest to the system's, which
-// works on the light desktops it was drawn for. Where the system's colours
-// cannot carry the form's (a dark or a high-contrast scheme), every control
-// and the window's face take the classic light look, on which every colour
-// of the form reads.
-void MainWindow::FitColoursToTheme()
-{
-    const form::Theme system = SystemTheme();
-    theme_ = form::FormReadsOn(system) ? system : form::ClassicLight;
-    faceBrush_.Reset(CreateSolidBrush(ColourOf(theme_.Window)));
-    baseBrush_.Reset(CreateSolidBrush(ColourOf(theme_.Base)));
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnSidePicked()
@@ -495,74 +372,6 @@ void MainWindow::ShowResults(const ResultTexts& results)
     for (const form::ResultBinding& binding : form::ResultBoxes) {
         SetDlgItemTextW(Handle(), form::FindControl(binding.Box)->Id, Wide(TextOf(results, binding.Shows)));
     }
-}
-
-LRESULT MainWindow::OnControlColour(HDC dc, HWND control, UINT message)
-{
-    // Read-only edits, the result boxes, ask with WM_CTLCOLORSTATIC.
-    const form::Control* described = form::FindControl(GetDlgCtrlID(control));
-    if (described != nullptr && described->Background) {
-        // The form's grey is light whatever the system's: its text is the
-        // classic dark one unless the form names another.
-        SetTextColor(dc, ColourOf(described->TextColour.value_or(form::ClassicLight.Text)));
-        SetBkColor(dc, ColourOf(*described->Background));
-        return reinterpret_cast<LRESULT>(resultBrush_.Get());
-    }
-    // The entry boxes, and the selector's field and list.
-    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
-        SetTextColor(dc, ColourOf(theme_.Text));
-        SetBkColor(dc, ColourOf(theme_.Base));
-        return reinterpret_cast<LRESULT>(baseBrush_.Get());
-    }
-    SetTextColor(dc,
-                 ColourOf(described != nullptr && described->TextColour ? *described->TextColour : theme_.WindowText));
-    SetBkColor(dc, ColourOf(theme_.Window));
-    return reinterpret_cast<LRESULT>(faceBrush_.Get());
-}
-
-void MainWindow::OnDrawCaption(const DRAWITEMSTRUCT& item)
-{
-    const form::Control* described = form::FindControl(static_cast<int>(item.CtlID));
-    if (described == nullptr) {
-        return;
-    }
-    FillRect(item.hDC, &item.rcItem, faceBrush_.Get());
-    const COLORREF text = ColourOf(described->TextColour.value_or(theme_.WindowText));
-    SetTextColor(item.hDC, text);
-    SetBkMode(item.hDC, TRANSPARENT);
-    const HGDIOBJ previous = SelectObject(item.hDC, FontFor(described->OwnFont));
-    RECT area = item.rcItem;
-    // DT_NOCLIP: a letter wider than its advance, as some faces draw the last
-    // one, is not cut at the line's end; the control's edge still clips.
-    UINT format = DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
-    if (described->WordWrap) {
-        format |= DT_WORDBREAK;
-    }
-    if (described->Align == form::TextAlign::Right) {
-        format |= DT_RIGHT;
-        // A scalable face may draw its last letter past its advance width.
-        area.right -= CaptionOverhang;
-    }
-    DrawTextW(item.hDC, Wide(std::u16string(described->Caption)), -1, &area, format);
-    SelectObject(item.hDC, previous);
-}
-
-bool MainWindow::OnSetCursor(HWND under)
-{
-    const form::Control* control = form::FindControl(GetDlgCtrlID(under));
-    if (control == nullptr || !control->Link) {
-        return false;
-    }
-    // Loaded when first needed, not on the way to showing the window.
-    if (linkCursor_.Get() == nullptr) {
-        linkCursor_.Reset(static_cast<HCURSOR>(
-            LoadImageW(instance_, MAKEINTRESOURCEW(LinkCursorId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
-    }
-    if (linkCursor_.Get() == nullptr) {
-        return false;
-    }
-    SetCursor(linkCursor_.Get());
-    return true;
 }
 
 }  // namespace acpower::win32

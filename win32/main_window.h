@@ -11,10 +11,9 @@
 // the notice that ShowTip puts under it. The window itself decides nothing.
 
 #include "core/calculator.h"
-#include "form/colours.h"
 #include "form/form1.h"
 #include "win32/internal/box_tip.h"
-#include "win32/internal/fonts.h"
+#include "win32/internal/form_look.h"
 #include "win32/internal/unique_handle.h"
 
 #include <windows.h>
@@ -52,14 +51,11 @@ private:
     void CreateControls();
     void CreateControl(const form::Control& control);
     void RunLoadSteps();
-    HFONT FontFor(const std::optional<form::Font>& font);
 
     void OnCommand(int id, int code);
     void OnEntryChanged(int id, EntryField field);
     void OnSidePicked();
     void ShowResults(const ResultTexts& results);
-    void OnDrawCaption(const DRAWITEMSTRUCT& item);
-    LRESULT OnControlColour(HDC dc, HWND control, UINT message);
     bool OnSetCursor(HWND under);
 
     void FitColoursToTheme();
@@ -70,23 +66,10 @@ private:
 
     HINSTANCE instance_;
     Calculator calculator_;
-    int dotsPerInch_ = USER_DEFAULT_SCREEN_DPI;
-    UniqueFont windowFont_;
-    struct OwnFont {
-        form::Font Face;
-        UniqueFont Gdi;
-    };
-    std::vector<OwnFont> ownFonts_;
-    UniqueBrush resultBrush_;
-    UniqueCursor linkCursor_;
+    int dotsPerInch_;
+    FormLook look_;
     UniqueIcon icon_;
     UniqueIcon smallIcon_;
-
-    // The system's colours, or the classic light look where the form's own
-    // colours would not read on them.
-    form::Theme theme_ = form::ClassicLight;
-    UniqueBrush faceBrush_;
-    UniqueBrush baseBrush_;
 
     // One tracking tip for the notices and the hover texts reached with the
     // keyboard, one ordinary tip for the mouse over the result boxes.
