@@ -1,6 +1,5 @@
 #include "win32/main_window.h"
 
-#include "core/entry_rules.h"
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/placement.h"
@@ -20,20 +19,6 @@ constexpr wchar_t ClassName[] = L"AcpowerForm1";
 // Fixed size: a frame that cannot be dragged and no maximise box, as the form
 // was laid out for one size only.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-const form::Control& ControlNamed(std::string_view name)
-{
-    return *form::FindControl(name);
-}
-
-std::u16string TextOf(HWND control)
-{
-    const int length = GetWindowTextLengthW(control);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(control, Wide(text), length + 1);
-    text.resize(static_cast<size_t>(copied));
-    return text;
-}
 
 // The title bar's and the taskbar's sizes, each drawn for its size.
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
@@ -124,13 +109,13 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE:
         CreateControls();
-        RunLoadSteps();
+        FillWindowSides();
         return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY:
         if (OnNotify(*reinterpret_cast<NMHDR*>(lParam))) {
@@ -180,29 +165,36 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+HWND MainWindow::Control(std::string_view name) const
+{
+    const form::Control* control = form::FindControl(name);
+    if (control == nullptr) {
+        return nullptr;
+    }
+    return GetDlgItem(Handle(), control->Id);
+}
+
 void MainWindow::CreateControls()
 {
+    const auto create = [this](const form::Control& control) {
+        CreateFormControl(Handle(), instance_, control, dotsPerInch_, look_.FontFor(control.OwnFont));
+    };
     // Z-order is the Tab order. A caption goes just before the box it names,
     // which is where screen readers look for a box's name.
     for (const form::Control* focusable : form::TabOrder()) {
         for (const form::Control& caption : form::Form1Controls) {
             if (caption.LabelFor == focusable->Name) {
-                CreateControl(caption);
+                create(caption);
             }
         }
-        CreateControl(*focusable);
+        create(*focusable);
     }
     for (const form::Control& control : form::Form1Controls) {
         if (control.Kind == form::ControlKind::Caption && control.LabelFor.empty()) {
-            CreateControl(control);
+            create(control);
         }
     }
     CreateTips();
-}
-
-void MainWindow::CreateControl(const form::Control& control)
-{
-    CreateFormControl(Handle(), instance_, control, dotsPerInch_, look_.FontFor(control.OwnFont));
 }
 
 void MainWindow::CreateTips()
@@ -212,8 +204,16 @@ void MainWindow::CreateTips()
     // Long enough to read the power's explanation.
     hoverTip_.Create(Handle(), instance_, width, HintMilliseconds);
     for (const form::ResultBinding& binding : form::ResultBoxes) {
-        hoverTip_.AddBox(GetDlgItem(Handle(), form::FindControl(binding.Box)->Id));
+        if (const HWND box = Control(binding.Box)) {
+            hoverTip_.AddBox(box);
+        }
     }
+}
+
+void MainWindow::FitColoursToTheme()
+{
+    look_.FitToTheme();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnActivate(bool active)
@@ -229,113 +229,9 @@ void MainWindow::OnActivate(bool active)
         return;
     }
     if (lastFocus_ == nullptr) {
-        lastFocus_ = GetDlgItem(Handle(), form::TabOrder().front()->Id);
+        lastFocus_ = Control(form::TabOrder().front()->Name);
     }
     SetFocus(lastFocus_);
-}
-
-void MainWindow::RunLoadSteps()
-{
-    const HWND selector = GetDlgItem(Handle(), ControlNamed(form::SideSelector).Id);
-    for (const WindowSideEntry& entry : WindowSides) {
-        const std::u16string text(entry.Text);
-        SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text)));
-    }
-    SendMessageW(selector, CB_SETCURSEL, IndexOf(calculator_.SelectShadySide()), 0);
-}
-
-void MainWindow::OnCommand(int id, int code)
-{
-    // A result box reached with the keyboard shows its hover text until the
-    // focus moves on; only result boxes have one.
-    if (code == EN_SETFOCUS) {
-        OnResultFocused(GetDlgItem(Handle(), id));
-        return;
-    }
-    if (code == EN_KILLFOCUS) {
-        const form::Control* control = form::FindControl(id);
-        if (control != nullptr && control->Kind == form::ControlKind::ResultBox
-            && tip_.Box() == GetDlgItem(Handle(), id)) {
-            tip_.Dismiss();
-        }
-        return;
-    }
-    if (code == EN_CHANGE) {
-        for (const form::EntryBinding& binding : form::EntryBoxes) {
-            if (ControlNamed(binding.Box).Id == id) {
-                OnEntryChanged(id, binding.Field);
-                return;
-            }
-        }
-        return;
-    }
-    // CBN_SELENDOK, unlike CBN_SELCHANGE, also comes when the user picks the
-    // entry that is already shown; that pick recalculates too.
-    if (code == CBN_SELENDOK && id == ControlNamed(form::SideSelector).Id) {
-        OnSidePicked();
-        return;
-    }
-    if (code == STN_CLICKED) {
-        const form::Control* control = form::FindControl(id);
-        if (control != nullptr && control->Link) {
-            OpenCompanyPage();
-        }
-    }
-}
-
-void MainWindow::OnEntryChanged(int id, EntryField field)
-{
-    const HWND box = GetDlgItem(Handle(), id);
-    const std::u16string text = TextOf(box);
-    // Any change of a box's text is a next keystroke and takes the last
-    // notice away.
-    tip_.Dismiss();
-    const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
-    if (outcome.ClearBox) {
-        // Runs this handler once more, nested, on the empty text.
-        SetWindowTextW(box, L"");
-    }
-    ShowResults(outcome.Results);
-    // Only now: the nested change above hides whatever tip is up, and this
-    // notice is about the text that change removed.
-    if (!outcome.Notice.empty()) {
-        tip_.ShowAt(box, outcome.Notice, NoticeMilliseconds, true);
-    }
-}
-
-void MainWindow::OnResultFocused(HWND box)
-{
-    const std::u16string hint = HintFor(box);
-    if (!hint.empty()) {
-        tip_.ShowAt(box, hint, HintMilliseconds, false);
-    }
-}
-
-bool MainWindow::OnNotify(NMHDR& header)
-{
-    const HWND box = hoverTip_.AskedFor(header);
-    if (box == nullptr) {
-        return false;
-    }
-    hoverTip_.Answer(header, HintFor(box));
-    return true;
-}
-
-std::u16string MainWindow::HintFor(HWND box) const
-{
-    const int id = GetDlgCtrlID(box);
-    for (const form::ResultBinding& binding : form::ResultBoxes) {
-        if (form::FindControl(binding.Box)->Id == id) {
-            return calculator_.Hint(binding.Shows);
-        }
-    }
-    return {};
-}
-
-void MainWindow::FitColoursToTheme()
-{
-    look_.FitToTheme();
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool MainWindow::OnSetCursor(HWND under)
@@ -346,32 +242,6 @@ bool MainWindow::OnSetCursor(HWND under)
     }
     SetCursor(cursor);
     return true;
-}
-
-void MainWindow::OnKeyPressed(WPARAM key)
-{
-    // A modifier pressed alone only prepares the next key.
-    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN || key == VK_RWIN) {
-        return;
-    }
-    tip_.Dismiss();
-}
-
-void MainWindow::OnSidePicked()
-{
-    const HWND selector = GetDlgItem(Handle(), ControlNamed(form::SideSelector).Id);
-    // At CBN_SELENDOK the window text may still be the old entry; the list's
-    // current selection is the one just picked.
-    if (const std::optional<WindowSide> side = SideAt(SendMessageW(selector, CB_GETCURSEL, 0, 0))) {
-        ShowResults(calculator_.ApplyWindowSide(*side));
-    }
-}
-
-void MainWindow::ShowResults(const ResultTexts& results)
-{
-    for (const form::ResultBinding& binding : form::ResultBoxes) {
-        SetDlgItemTextW(Handle(), form::FindControl(binding.Box)->Id, Wide(TextOf(results, binding.Shows)));
-    }
 }
 
 }  // namespace acpower::win32

@@ -1,26 +1,14 @@
 #pragma once
 
-// The road of one keystroke: the user types "5" into the people box Text3.
-// The edit control sends EN_CHANGE; OnCommand finds Text3 in the form's
-// bindings, paired with the people count, and OnEntryChanged hands the box's
-// whole text to the Calculator. The engine parses it under the user's
-// regional settings, stores 5 as the people count and recalculates the
-// volume and the power; their display texts come back here, and ShowResults
-// writes them into the result boxes Text6 and Text7. Had the text not been a
-// number, the engine would have asked for the box to be emptied and given
-// the notice that ShowTip puts under it. The window itself decides nothing.
-
 #include "core/calculator.h"
 #include "form/form1.h"
 #include "win32/internal/box_tip.h"
 #include "win32/internal/form_look.h"
 #include "win32/internal/unique_handle.h"
 
-#include <windows.h>
-
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace acpower::win32 {
 
@@ -34,8 +22,9 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Registers the class, builds the window with its controls and runs the
-    // load steps; the window is not shown yet. False if the system refused.
+    // Registers the class, builds the window with its controls and fills in
+    // the window sides; the window is not shown yet. False if the system
+    // refused.
     bool Create();
     HWND Handle() const;
 
@@ -47,22 +36,29 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnActivate(bool active);
+    bool OnSetCursor(HWND under);
+    bool OnNotify(NMHDR& header);
+
+    // The form's control of that name, or nullptr if the form has none or
+    // the system refused to make it.
+    HWND Control(std::string_view name) const;
 
     void CreateControls();
-    void CreateControl(const form::Control& control);
-    void RunLoadSteps();
-
-    void OnCommand(int id, int code);
-    void OnEntryChanged(int id, EntryField field);
-    void OnSidePicked();
-    void ShowResults(const ResultTexts& results);
-    bool OnSetCursor(HWND under);
-
-    void FitColoursToTheme();
     void CreateTips();
+    void FillWindowSides();
+    void FitColoursToTheme();
+
+    void OnCommand(HWND control, int code);
+    void AcceptEntry(HWND box, EntryField field);
+    void ApplyPickedWindowSide();
+    void ShowResults(const ResultTexts& results);
     void OnResultFocused(HWND box);
+    void OnResultLeft(HWND box);
+    void OnCaptionClicked(HWND caption);
+
+    std::optional<EntryField> FieldOf(HWND box) const;
+    std::optional<Result> ResultShownBy(HWND box) const;
     std::u16string HintFor(HWND box) const;
-    bool OnNotify(NMHDR& header);
 
     HINSTANCE instance_;
     Calculator calculator_;
@@ -70,7 +66,6 @@ private:
     FormLook look_;
     UniqueIcon icon_;
     UniqueIcon smallIcon_;
-
     // One tracking tip for the notices and the hover texts reached with the
     // keyboard, one ordinary tip for the mouse over the result boxes.
     BoxTip tip_;
