@@ -12,23 +12,13 @@ int FontHeight(int centiPoints, int dotsPerInch)
     return -MulDiv(centiPoints, dotsPerInch, 7200);
 }
 
-FormFont::FormFont(const form::Font& font, int dotsPerInch)
+UniqueFont CreateFormFont(const form::Font& font, int dotsPerInch)
 {
     // The face names of the form are plain ASCII.
     const std::u16string face(font.Face.begin(), font.Face.end());
-    font_ = CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE,
-                        FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, Wide(face));
-}
-
-FormFont::~FormFont()
-{
-    DeleteObject(font_);
-}
-
-HFONT FormFont::Handle() const
-{
-    return font_;
+    return UniqueFont(CreateFontW(FontHeight(font.CentiPoints, dotsPerInch), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
+                                  FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(face)));
 }
 
 }  // namespace acpower::win32

@@ -1,26 +1,14 @@
 #pragma once
 
-// The road of one keystroke: the user types "5" into the people box Text3.
-// The edit control sends EN_CHANGE; OnCommand finds Text3 in the form's
-// bindings, paired with the people count, and OnEntryChanged hands the box's
-// whole text to the Calculator. The engine parses it under the user's
-// regional settings, stores 5 as the people count and recalculates the
-// volume and the power; their display texts come back here, and ShowResults
-// writes them into the result boxes Text6 and Text7. Had the text not been a
-// number, the engine would have asked for the box to be emptied and given
-// the notice that ShowTip puts under it. The window itself decides nothing.
-
 #include "core/calculator.h"
-#include "form/colours.h"
 #include "form/form1.h"
-#include "win32/internal/fonts.h"
+#include "win32/internal/box_tip.h"
+#include "win32/internal/form_look.h"
+#include "win32/internal/unique_handle.h"
 
-#include <windows.h>
-
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace acpower::win32 {
 
@@ -34,8 +22,9 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Registers the class, builds the window with its controls and runs the
-    // load steps; the window is not shown yet. False if the system refused.
+    // Registers the class, builds the window with its controls and fills in
+    // the window sides; the window is not shown yet. False if the system
+    // refused.
     bool Create();
     HWND Handle() const;
 
@@ -45,58 +34,46 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnActivate(bool active);
+    bool OnSetCursor(HWND under);
+    bool OnNotify(NMHDR& header);
+
+    // The form's control of that name, or nullptr if the form has none or
+    // the system refused to make it.
+    HWND Control(std::string_view name) const;
 
     void CreateControls();
-    void CreateControl(const form::Control& control);
-    void RunLoadSteps();
-    HFONT FontFor(const std::optional<form::Font>& font);
-
-    void OnCommand(int id, int code);
-    void OnEntryChanged(int id, EntryField field);
-    void OnSidePicked();
-    void ShowResults(const ResultTexts& results);
-    void OnDrawCaption(const DRAWITEMSTRUCT& item);
-    LRESULT OnControlColour(HDC dc, HWND control, UINT message);
-    bool OnSetCursor(HWND under);
-
-    void FitColoursToTheme();
     void CreateTips();
-    // Shows the text in the tracking tip just under the box for so long.
-    void ShowTip(HWND box, const std::u16string& text, int milliseconds, bool alert);
-    void HideTip();
+    void FillWindowSides();
+    void FitColoursToTheme();
+
+    void OnCommand(HWND control, int code);
+    void AcceptEntry(HWND box, EntryField field);
+    void ApplyPickedWindowSide();
+    void ShowResults(const ResultTexts& results);
     void OnResultFocused(HWND box);
+    void OnResultLeft(HWND box);
+    void OnCaptionClicked(HWND caption);
+
+    std::optional<EntryField> FieldOf(HWND box) const;
+    std::optional<Result> ResultShownBy(HWND box) const;
     std::u16string HintFor(HWND box) const;
-    bool OnNotify(const NMHDR& header);
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     Calculator calculator_;
-    int dotsPerInch_ = USER_DEFAULT_SCREEN_DPI;
-    std::unique_ptr<FormFont> windowFont_;
-    struct OwnFont {
-        form::Font Face;
-        std::unique_ptr<FormFont> Gdi;
-    };
-    std::vector<OwnFont> ownFonts_;
-    HBRUSH resultBrush_ = nullptr;
-    HCURSOR linkCursor_ = nullptr;
-
-    // The system's colours, or the classic light look where the form's own
-    // colours would not read on them.
-    form::Theme theme_ = form::ClassicLight;
-    HBRUSH faceBrush_ = nullptr;
-    HBRUSH baseBrush_ = nullptr;
-
+    int dotsPerInch_;
+    FormLook look_;
+    UniqueIcon icon_;
+    UniqueIcon smallIcon_;
     // One tracking tip for the notices and the hover texts reached with the
     // keyboard, one ordinary tip for the mouse over the result boxes.
-    HWND tip_ = nullptr;
-    HWND tipBox_ = nullptr;  // the box the tracking tip is shown at, if shown
-    std::u16string tipText_;
-    HWND hoverTip_ = nullptr;
-    std::u16string hoverText_;  // kept for the tip to read after TTN_GETDISPINFOW
+    BoxTip tip_;
+    HoverTip hoverTip_;
     HWND lastFocus_ = nullptr;
+    // Set while the window exists: the system frees it, and with it the
+    // controls and the tips, when the user closes it.
+    UniqueWindow window_;
 };
 
 }  // namespace acpower::win32

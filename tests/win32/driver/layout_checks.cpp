@@ -1,6 +1,6 @@
-// The window against the form table at 96 DPI: size, frame, title, icon, Tab
-// order, and for each control its rectangle, caption, font and colours. The
-// colours are read from the screen, as drawn.
+// The window as drawn at 96 DPI: its size, frame, place and Tab order, the
+// selector's closed height, and for each control the font and colours its
+// text is drawn in, read from the screen's pixels.
 
 #include "suites.h"
 
@@ -261,10 +261,6 @@ void CheckWindow(const ProgramUnderTest& program, CheckLog& log)
                    && frame.bottom <= work.bottom,
                "window: within the work area " + RectText(work) + ", at " + RectText(frame));
 
-    std::u16string title(128, u'\0');
-    title.resize(static_cast<size_t>(GetWindowTextW(window, reinterpret_cast<wchar_t*>(title.data()), 128)));
-    log.ExpectText("window: title", title, form::Form1.Title);
-
     HWND focus = program.Control(form::TabOrder().front()->Name);
     for (const form::Control* next : form::TabOrder()) {
         log.Expect(focus == program.Control(next->Name), Named(*next, "place in the Tab order"));
@@ -420,13 +416,14 @@ void CheckLayout(const ProgramUnderTest& program, CheckLog& log)
             continue;
         }
         const RECT rect = RectInClient(program.Window(), control);
-        const RECT expected = ExpectedRect(described);
-        log.Expect(EqualRect(&rect, &expected) != 0, Named(described, "rectangle ") + RectText(rect));
-        const std::u16string text = program.Text(described.Name);
-        if (described.Kind == form::ControlKind::Caption) {
-            log.ExpectText(Named(described, "caption"), text, described.Caption);
+        if (described.Kind == form::ControlKind::Selector) {
+            // The window measures and corrects it: the frame around the
+            // selection field differs between systems.
+            const RECT expected = ExpectedRect(described);
+            log.Expect(rect.bottom - rect.top == expected.bottom - expected.top,
+                       Named(described, "closed height, at ") + RectText(rect));
         }
-        CheckFont(shot, rect, described, text, log);
+        CheckFont(shot, rect, described, program.Text(described.Name), log);
         CheckColours(shot, rect, described, log);
     }
 }
