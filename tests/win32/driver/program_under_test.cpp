@@ -172,18 +172,26 @@ void ProgramUnderTest::Focus(std::string_view name) const
     AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
 }
 
-std::u16string ProgramUnderTest::ShownTipText() const
+HWND ProgramUnderTest::ShownTip() const
 {
     for (const HWND tip : TipsOf(process_.dwProcessId)) {
-        if (!IsWindowVisible(tip)) {
-            continue;
+        if (IsWindowVisible(tip)) {
+            return tip;
         }
-        std::u16string text(1024, u'\0');
-        const auto length = SendMessageW(tip, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<size_t>(length));
-        return text;
     }
-    return {};
+    return nullptr;
+}
+
+std::u16string ProgramUnderTest::ShownTipText() const
+{
+    const HWND tip = ShownTip();
+    if (tip == nullptr) {
+        return {};
+    }
+    std::u16string text(1024, u'\0');
+    const auto length = SendMessageW(tip, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
 }
 
 std::u16string ProgramUnderTest::HoverText(std::string_view name) const

@@ -37,8 +37,9 @@ public:
     // Gives the control the keyboard focus, as Tab would.
     void Focus(std::string_view name) const;
 
-    // The text of the tool tip the program shows on its own, under a box,
-    // or "" while it shows none.
+    // The tool tip the program shows on its own, under a box, and its text;
+    // nullptr and "" while it shows none.
+    HWND ShownTip() const;
     std::u16string ShownTipText() const;
     // The text the tool tip shows when the mouse rests on the control, asked
     // of the tip as a screen reader does (TTM_GETTEXTW); "" when it has none.
