@@ -74,7 +74,7 @@ std::unique_ptr<acpower::MainWindow> ActiveWindow()
 
 class QtWindow : public acpower::test::WindowAdapter {
 public:
-    QtWindow(acpower::MainWindow& window, const UrlRecorder& browser)
+    explicit QtWindow(acpower::MainWindow& window, const UrlRecorder& browser)
         : window_(window)
         , browser_(browser)
     {
