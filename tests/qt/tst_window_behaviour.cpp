@@ -126,9 +126,28 @@ public:
         return window_.isVisible() ? -1 : status;
     }
 
-    std::u16string Read(Reading what, std::string_view control) override
+    std::u16string Read(Reading what, std::string_view name) override
     {
-        return ReadQ(what, control).toStdU16String();
+        const QWidget* control = ControlNamed(window_, NameOf(name));
+        const auto* selector = qobject_cast<const QComboBox*>(control);
+        switch (what) {
+        case Reading::Text:
+            return (selector != nullptr ? selector->currentText() : control->property("text").toString())
+                .toStdU16String();
+        case Reading::List:
+            return ItemsOf(*selector);
+        case Reading::Tip:
+            return Note();
+        case Reading::Hover:
+            return control->toolTip().toStdU16String();
+        case Reading::Focus:
+            return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName().toStdU16String()
+                                                          : std::u16string();
+        case Reading::Pages:
+            return PagesOpened();
+        default:
+            return u"(no such reading)";
+        }
     }
 
 private:
@@ -137,38 +156,16 @@ private:
         return ControlNamed<QLineEdit>(window_, NameOf(name));
     }
 
-    QString ReadQ(Reading what, std::string_view name) const
-    {
-        const QWidget* control = ControlNamed(window_, NameOf(name));
-        const auto* selector = qobject_cast<const QComboBox*>(control);
-        switch (what) {
-        case Reading::Text:
-            return selector != nullptr ? selector->currentText() : control->property("text").toString();
-        case Reading::List:
-            return ItemsOf(*selector);
-        case Reading::Tip:
-            return Note();
-        case Reading::Hover:
-            return control->toolTip();
-        case Reading::Focus:
-            return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : QString();
-        case Reading::Pages:
-            return PagesOpened();
-        default:
-            return QStringLiteral("(no such reading)");
-        }
-    }
-
-    static QString ItemsOf(const QComboBox& selector)
+    static std::u16string ItemsOf(const QComboBox& selector)
     {
         QStringList items;
         for (int i = 0; i < selector.count(); ++i) {
             items.append(selector.itemText(i));
         }
-        return items.join(QLatin1Char('\n'));
+        return items.join(QLatin1Char('\n')).toStdU16String();
     }
 
-    QString Note() const
+    std::u16string Note() const
     {
         const auto* tip = window_.findChild<QLabel*>(QStringLiteral("BoxTip"));
         if (tip == nullptr || !tip->isVisible()) {
@@ -179,15 +176,15 @@ private:
             const QLineEdit* box = Box(name);
             places.push_back({name, PlaceOf(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()))});
         }
-        return ToQString(acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(tip->geometry()), places),
-                                                    tip->text().toStdU16String()));
+        return acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(tip->geometry()), places),
+                                          tip->text().toStdU16String());
     }
 
-    QString PagesOpened() const
+    std::u16string PagesOpened() const
     {
-        QString pages;
+        std::u16string pages;
         for (const QUrl& url : browser_.opened) {
-            pages += url.toString() + QLatin1Char('\n');
+            pages += url.toString().toStdU16String() + u"\n";
         }
         return pages;
     }

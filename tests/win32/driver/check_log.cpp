@@ -4,10 +4,7 @@
 
 namespace acpower::win32::test {
 
-std::string Utf8(std::u16string_view text)
-{
-    return acpower::test::Utf8(text);
-}
+using acpower::test::Utf8;
 
 void CheckLog::Expect(bool passed, std::string_view what, const std::u16string& seen)
 {

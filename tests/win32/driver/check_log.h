@@ -23,7 +23,4 @@ private:
     int failed_ = 0;
 };
 
-// UTF-8 for the console: Wine hands the driver's output to ctest as bytes.
-std::string Utf8(std::u16string_view text);
-
 }  // namespace acpower::win32::test

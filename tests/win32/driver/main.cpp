@@ -10,7 +10,6 @@
 #include "check_log.h"
 #include "program_under_test.h"
 #include "suites.h"
-#include "win32_window.h"
 
 #include "core/hints.h"
 #include "tests/support/example_room.h"
@@ -24,7 +23,7 @@
 namespace acpower::win32::test {
 namespace {
 
-void ShowExample(const ProgramUnderTest& program)
+void ShowExample(ProgramUnderTest& program)
 {
     for (size_t i = 0; i < acpower::test::ExampleRoomTexts.size(); ++i) {
         program.Type(acpower::test::BoxNames[i], acpower::test::ExampleRoomTexts[i]);
@@ -48,7 +47,7 @@ void CheckFocusHints(const ProgramUnderTest& program, CheckLog& log)
     log.ExpectText("the empty power box on focus", program.ShownTipText(), u"");
 }
 
-void CheckNoticeTimesOut(const ProgramUnderTest& program, CheckLog& log)
+void CheckNoticeTimesOut(ProgramUnderTest& program, CheckLog& log)
 {
     program.Type("Text1", u"x");
     log.Expect(!program.ShownTipText().empty(), "a notice is shown");
@@ -60,10 +59,9 @@ void CheckNoticeTimesOut(const ProgramUnderTest& program, CheckLog& log)
 void RunTable(const std::wstring& path, CheckLog& log)
 {
     ProgramUnderTest program(path);
-    Win32Window window(program);
     log.Expect(program.Start(), "the window appears");
     if (program.Window() != nullptr) {
-        log.Add(acpower::test::RunBehaviourTable(window));
+        log.Add(acpower::test::RunBehaviourTable(program));
     }
 }
 
@@ -80,8 +78,7 @@ void RunWindowsOnly(const std::wstring& path, CheckLog& log)
     CheckLayout(program, log);
     CheckFocusHints(program, log);
     CheckNoticeTimesOut(program, log);
-    DWORD exitCode = 1;
-    log.Expect(program.CloseAndWait(&exitCode), "the second run ends");
+    log.Expect(program.Close() == 0, "the second run ends");
 }
 
 }  // namespace
@@ -97,8 +94,7 @@ int wmain(int argc, wchar_t* argv[])
         }
         ShowExample(program);
         Sleep(static_cast<DWORD>(_wtoi(argv[2])) * 1000);
-        DWORD exitCode = 1;
-        return program.CloseAndWait(&exitCode) ? static_cast<int>(exitCode) : 1;
+        return program.Close();
     }
     if (argc != 2) {
         std::fputs("usage: acpower_win32_driver [--example SECONDS] PATH\\acpower.exe\n", stderr);
