@@ -278,6 +278,10 @@ std::u16string ProgramUnderTest::HoverText(std::string_view name) const
 int ProgramUnderTest::Close()
 {
     ++pagesAwaited_;
+    // A program already ended, say by a link's click, was not closed here.
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
+        return -1;
+    }
     PostMessageW(window_, WM_CLOSE, 0, 0);
     DWORD exitCode = 0;
     const bool ended = WaitForSingleObject(process_.hProcess, StartTimeoutMs) == WAIT_OBJECT_0;
