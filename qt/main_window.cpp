@@ -30,6 +30,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 
 namespace acpower {
@@ -225,6 +226,9 @@ void MainWindow::ConnectNotifications()
     // which includes the emptying that the entry rule asks for.
     for (const form::EntryBinding& binding : form::EntryBoxes) {
         auto* box = qobject_cast<QLineEdit*>(Control(binding.Box));
+        // A pasted text is judged whole, however long, as on Windows; the
+        // box's own limit would cut it at 32767 characters.
+        box->setMaxLength(std::numeric_limits<int>::max());
         const EntryField field = binding.Field;
         connect(box, &QLineEdit::textChanged, this, [this, box, field] { AcceptEntry(box, field); });
     }

@@ -1,23 +1,10 @@
 #include "check_log.h"
 
-#include <windows.h>
-
 #include <cstdio>
 
 namespace acpower::win32::test {
 
-std::string Utf8(std::u16string_view text)
-{
-    if (text.empty()) {
-        return {};
-    }
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, length, out.data(), bytes, nullptr, nullptr);
-    return out;
-}
+using acpower::test::Utf8;
 
 void CheckLog::Expect(bool passed, std::string_view what, const std::u16string& seen)
 {
@@ -45,6 +32,12 @@ void CheckLog::ExpectText(std::string_view what, const std::u16string& seen, std
     std::printf("FAIL: %.*s: saw \"%s\", expected \"%s\"\n", static_cast<int>(what.size()), what.data(),
                 Utf8(std::u16string_view(seen).substr(0, 60)).c_str(), Utf8(expected.substr(0, 60)).c_str());
     std::fflush(stdout);
+}
+
+void CheckLog::Add(const acpower::test::Tally& tally)
+{
+    passed_ += tally.Passed;
+    failed_ += tally.Failed;
 }
 
 int CheckLog::Failed() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/behaviour_table.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,8 @@ class CheckLog {
 public:
     void Expect(bool passed, std::string_view what, const std::u16string& seen = {});
     void ExpectText(std::string_view what, const std::u16string& seen, std::u16string_view expected);
+    // A run of the behaviour table, which printed its own failures.
+    void Add(const acpower::test::Tally& tally);
     int Failed() const;
     // "N passed, N failed", the last line of the driver's output.
     void PrintSummary() const;
@@ -18,8 +22,5 @@ private:
     int passed_ = 0;
     int failed_ = 0;
 };
-
-// UTF-8 for the console: Wine hands the driver's output to ctest as bytes.
-std::string Utf8(std::u16string_view text);
 
 }  // namespace acpower::win32::test

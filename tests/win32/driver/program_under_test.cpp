@@ -4,17 +4,32 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
 namespace acpower::win32::test {
 namespace {
+
+using acpower::test::Reading;
 
 constexpr DWORD StartTimeoutMs = 30000;
 
 const wchar_t* Wide(const std::u16string& text)
 {
     return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+// "" for no window at all.
+std::u16string TextOf(HWND window)
+{
+    const auto length = static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    std::u16string text(length + 1, u'\0');
+    const auto copied = SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
 }
 
 struct TipSearch {
@@ -51,10 +66,54 @@ struct RemoteToolText {
     wchar_t Text[1024];
 };
 
+constexpr DWORD BrowserTimeoutMs = 15000;
+// How long a page that must not open is given to open anyway.
+constexpr DWORD QuietMs = 1500;
+
+// The log's Unix path, as Wine's Z: drive shows it.
+std::string BrowserLogPath()
+{
+    const char* unixPath = std::getenv("ACPOWER_BROWSER_LOG");
+    std::string path = std::string("Z:") + (unixPath != nullptr ? unixPath : "");
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::vector<std::string> LoggedPages()
+{
+    std::vector<std::string> pages;
+    std::ifstream log(BrowserLogPath());
+    std::string line;
+    while (std::getline(log, line)) {
+        pages.push_back(line);
+    }
+    return pages;
+}
+
+// Waits until the log holds so many pages, or the time is up.
+std::vector<std::string> WaitForPages(std::size_t count, DWORD timeoutMs)
+{
+    const DWORD started = GetTickCount();
+    std::vector<std::string> pages = LoggedPages();
+    while (pages.size() < count && GetTickCount() - started < timeoutMs) {
+        Sleep(50);
+        pages = LoggedPages();
+    }
+    return pages;
+}
+
+acpower::test::Place PlaceOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 }  // namespace
 
 ProgramUnderTest::ProgramUnderTest(std::wstring path)
     : path_(std::move(path))
+    , pagesBefore_(LoggedPages().size())
 {
 }
 
@@ -103,12 +162,7 @@ HWND ProgramUnderTest::Control(std::string_view name) const
 
 std::u16string ProgramUnderTest::Text(std::string_view name) const
 {
-    const HWND control = Control(name);
-    const auto length = static_cast<size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
-    std::u16string text(length + 1, u'\0');
-    const auto copied = SendMessageW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return TextOf(Control(name));
 }
 
 void ProgramUnderTest::SetText(std::string_view name, std::u16string_view text) const
@@ -117,7 +171,7 @@ void ProgramUnderTest::SetText(std::string_view name, std::u16string_view text) 
     SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(copy)));
 }
 
-void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys) const
+void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys)
 {
     const HWND box = Control(name);
     SendMessageW(box, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
@@ -126,8 +180,12 @@ void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys) con
     }
 }
 
-void ProgramUnderTest::Paste(std::string_view name, std::u16string_view text) const
+void ProgramUnderTest::Set(std::string_view name, std::u16string_view text, acpower::test::SetBy how)
 {
+    if (how == acpower::test::SetBy::Program) {
+        SetText(name, text);
+        return;
+    }
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     auto* target = static_cast<char16_t*>(GlobalLock(memory));
@@ -144,9 +202,10 @@ void ProgramUnderTest::Paste(std::string_view name, std::u16string_view text) co
     SendMessageW(box, WM_PASTE, 0, 0);
 }
 
-void ProgramUnderTest::Pick(int moves) const
+void ProgramUnderTest::Pick(int position)
 {
     const HWND selector = Control("Combo1");
+    const int moves = position - static_cast<int>(SendMessageW(selector, CB_GETCURSEL, 0, 0));
     SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(selector), TRUE);
     SendMessageW(selector, CB_SHOWDROPDOWN, TRUE, 0);
     for (int i = 0; i < (moves < 0 ? -moves : moves); ++i) {
@@ -155,11 +214,12 @@ void ProgramUnderTest::Pick(int moves) const
     SendMessageW(selector, WM_KEYDOWN, VK_RETURN, 1);
 }
 
-void ProgramUnderTest::Click(std::string_view name) const
+void ProgramUnderTest::Click(std::string_view name)
 {
     const HWND control = Control(name);
     SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    pagesAwaited_ += form::FindControl(name)->Link ? 1 : 0;
 }
 
 void ProgramUnderTest::Focus(std::string_view name) const
@@ -172,18 +232,19 @@ void ProgramUnderTest::Focus(std::string_view name) const
     AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
 }
 
-std::u16string ProgramUnderTest::ShownTipText() const
+HWND ProgramUnderTest::ShownTip() const
 {
     for (const HWND tip : TipsOf(process_.dwProcessId)) {
-        if (!IsWindowVisible(tip)) {
-            continue;
+        if (IsWindowVisible(tip)) {
+            return tip;
         }
-        std::u16string text(1024, u'\0');
-        const auto length = SendMessageW(tip, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<size_t>(length));
-        return text;
     }
-    return {};
+    return nullptr;
+}
+
+std::u16string ProgramUnderTest::ShownTipText() const
+{
+    return TextOf(ShownTip());
 }
 
 std::u16string ProgramUnderTest::HoverText(std::string_view name) const
@@ -214,13 +275,89 @@ std::u16string ProgramUnderTest::HoverText(std::string_view name) const
     return text;
 }
 
-bool ProgramUnderTest::CloseAndWait(DWORD* exitCode)
+int ProgramUnderTest::Close()
 {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, StartTimeoutMs) != WAIT_OBJECT_0) {
-        return false;
+    ++pagesAwaited_;
+    // A program already ended, say by a link's click, was not closed here.
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
+        return -1;
     }
-    return GetExitCodeProcess(process_.hProcess, exitCode) != 0;
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    DWORD exitCode = 0;
+    const bool ended = WaitForSingleObject(process_.hProcess, StartTimeoutMs) == WAIT_OBJECT_0;
+    return ended && GetExitCodeProcess(process_.hProcess, &exitCode) != 0 ? static_cast<int>(exitCode) : -1;
+}
+
+std::u16string ProgramUnderTest::Read(Reading what, std::string_view control)
+{
+    switch (what) {
+    case Reading::Text:
+        return Text(control);
+    case Reading::List:
+        return Entries();
+    case Reading::Tip:
+        return Note();
+    case Reading::Hover:
+        return HoverText(control);
+    case Reading::Focus:
+        return Focused();
+    case Reading::Pages:
+        return Pages();
+    default:
+        return u"(no such reading)";
+    }
+}
+
+std::u16string ProgramUnderTest::Entries() const
+{
+    const HWND selector = Control("Combo1");
+    std::u16string entries;
+    const auto count = SendMessageW(selector, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::u16string entry(static_cast<size_t>(SendMessageW(selector, CB_GETLBTEXTLEN, i, 0)) + 1, u'\0');
+        entry.resize(
+            static_cast<size_t>(SendMessageW(selector, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+        entries += (i == 0 ? u"" : u"\n") + entry;
+    }
+    return entries;
+}
+
+std::u16string ProgramUnderTest::Note() const
+{
+    const HWND tip = ShownTip();
+    if (tip == nullptr) {
+        return {};
+    }
+    std::vector<acpower::test::BoxPlace> places;
+    for (const std::string_view box : acpower::test::BoxNames) {
+        places.push_back({box, PlaceOf(Control(box))});
+    }
+    return acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(tip), places), ShownTipText());
+}
+
+std::u16string ProgramUnderTest::Focused() const
+{
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof(focus);
+    const DWORD thread = GetWindowThreadProcessId(Window(), nullptr);
+    if (!GetGUIThreadInfo(thread, &focus) || focus.hwndFocus == nullptr) {
+        return {};
+    }
+    const form::Control* control = form::FindControl(GetDlgCtrlID(focus.hwndFocus));
+    return control == nullptr ? u"(a window not of the form)"
+                              : std::u16string(control->Name.begin(), control->Name.end());
+}
+
+std::u16string ProgramUnderTest::Pages() const
+{
+    std::vector<std::string> pages = WaitForPages(pagesBefore_ + pagesAwaited_, BrowserTimeoutMs);
+    // A page no click should have opened is given a moment to show.
+    pages = WaitForPages(pages.size() + 1, QuietMs);
+    std::u16string opened;
+    for (std::size_t i = pagesBefore_; i < pages.size(); ++i) {
+        opened += std::u16string(pages[i].begin(), pages[i].end()) + u"\n";
+    }
+    return opened;
 }
 
 }  // namespace acpower::win32::test

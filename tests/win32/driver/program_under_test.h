@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/behaviour_table.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,13 +11,13 @@ namespace acpower::win32::test {
 
 // The calculator, started as a separate process and driven the way UI
 // automation drives a Windows program: its window found by title, its
-// controls by ID, then window messages.
-class ProgramUnderTest {
+// controls by ID, then window messages. The pages it opens reach a stand-in
+// browser under Wine, which logs each address.
+class ProgramUnderTest : public acpower::test::WindowAdapter {
 public:
+    // Made before the program starts, so that a page opened at start counts.
     explicit ProgramUnderTest(std::wstring path);
-    ~ProgramUnderTest();
-    ProgramUnderTest(const ProgramUnderTest&) = delete;
-    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+    ~ProgramUnderTest() override;
 
     // Starts the program and waits until its window is shown.
     bool Start();
@@ -25,32 +27,39 @@ public:
     std::u16string Text(std::string_view name) const;
     // As the program itself would set it: WM_SETTEXT, one change.
     void SetText(std::string_view name, std::u16string_view text) const;
-    // As a user types: the caret to the end, then one WM_CHAR a character
-    // (u'\b' is Backspace).
-    void Type(std::string_view name, std::u16string_view keys) const;
-    // The box emptied, the text put on the clipboard and pasted.
-    void Paste(std::string_view name, std::u16string_view text) const;
-    // Opens the selector's list, moves by so many entries (negative: up)
-    // and takes the highlighted entry with Enter.
-    void Pick(int moves) const;
-    void Click(std::string_view name) const;
     // Gives the control the keyboard focus, as Tab would.
     void Focus(std::string_view name) const;
-
-    // The text of the tool tip the program shows on its own, under a box,
-    // or "" while it shows none.
+    // The tool tip the program shows on its own, under a box, and its text;
+    // nullptr and "" while it shows none.
+    HWND ShownTip() const;
     std::u16string ShownTipText() const;
     // The text the tool tip shows when the mouse rests on the control, asked
     // of the tip as a screen reader does (TTM_GETTEXTW); "" when it has none.
     std::u16string HoverText(std::string_view name) const;
 
-    // Asks the window to close and waits for the program's exit status.
-    bool CloseAndWait(DWORD* exitCode);
+    // The behaviour table's verbs. Typing is one WM_CHAR a key with the
+    // caret at the end; pasting empties the box, then WM_PASTE; a pick opens
+    // the list and moves to the entry with the arrow keys, then Enter.
+    void Type(std::string_view box, std::u16string_view keys) override;
+    void Set(std::string_view box, std::u16string_view text, acpower::test::SetBy how) override;
+    void Pick(int position) override;
+    void Click(std::string_view control) override;
+    int Close() override;
+    std::u16string Read(acpower::test::Reading what, std::string_view control) override;
 
 private:
+    std::u16string Entries() const;
+    std::u16string Note() const;
+    std::u16string Focused() const;
+    std::u16string Pages() const;
+
     std::wstring path_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
+    std::size_t pagesBefore_;  // in the browser's log before the program started
+    // How many pages the clicks and closes so far should have opened, by the
+    // form's links: only how long to wait for them, never what is expected.
+    std::size_t pagesAwaited_ = 0;
 };
 
 }  // namespace acpower::win32::test

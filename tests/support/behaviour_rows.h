@@ -1,0 +1,44 @@
+#pragma once
+
+// The rows of the behaviour table: each a room to start from, then steps
+// that act on the window and read from it.
+
+#include "tests/support/behaviour_table.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace acpower::test {
+
+enum class Verb { Type, Set, Paste, Pick, Click, Close, Read };
+
+enum class Match {
+    Whole,
+    Part,  // the seen text holds the expected one
+};
+
+// One thing done to the window, and what is read from it right after.
+struct Step {
+    Verb Do;
+    std::string_view Control;
+    std::u16string Input;  // the keys typed, or the whole text set or pasted
+    int Position;          // of the selector's entry picked
+    Reading What;          // None: nothing is read
+    std::u16string Expected;
+    Match How;
+};
+
+using RoomTexts = std::array<std::u16string_view, 5>;
+
+struct Row {
+    const char* Name;
+    std::optional<RoomTexts> Given;  // set into Text1 to Text5 first; none keeps the window as it is
+    std::vector<Step> Steps;
+};
+
+std::vector<Row> BehaviourRows();
+
+}  // namespace acpower::test

@@ -1,0 +1,91 @@
+#pragma once
+
+// What the user sees the calculator do, written once as rows, and the verbs
+// a window's test adapter must offer to run them. Every window runs the same
+// rows, so the windows cannot drift apart without a row failing on one.
+// The expected texts are those of the Russian regional settings.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace acpower::test {
+
+// The boxes by the form's names: five entries, then volume and power.
+inline constexpr std::array<std::string_view, 7> BoxNames{"Text1", "Text2", "Text3", "Text4",
+                                                          "Text5", "Text6", "Text7"};
+
+enum class SetBy {
+    Program,  // the whole text at once, as the program itself sets it
+    Paste,    // the box's text selected, then replaced from the clipboard
+};
+
+enum class Reading {
+    None,
+    Text,        // a box's text, or the entry the selector shows
+    EachKey,     // the box's text after each typed key, joined by '|'
+    Results,     // the volume and the power, joined by " | "
+    List,        // the selector's entries in order, one a line
+    Tip,         // "Box: text" of the note shown under a box; "" for none
+    Hover,       // the text shown when the mouse rests on the control
+    Focus,       // the name of the control with the keyboard focus
+    Pages,       // the web pages opened since the last look, one a line
+    ExitStatus,  // what closing the window ended the program with
+};
+
+// A window under test, driven from outside as a user drives it.
+class WindowAdapter {
+public:
+    WindowAdapter() = default;
+    virtual ~WindowAdapter() = default;
+    WindowAdapter(const WindowAdapter&) = delete;
+    WindowAdapter& operator=(const WindowAdapter&) = delete;
+
+    // Key by key at the end of the box's text; u'\b' is Backspace.
+    virtual void Type(std::string_view box, std::u16string_view keys) = 0;
+    virtual void Set(std::string_view box, std::u16string_view text, SetBy how) = 0;
+    // Opens the selector's list, highlights the entry at that place (0 is
+    // the first), and takes it with Enter, even when it is the one shown.
+    virtual void Pick(int position) = 0;
+    virtual void Click(std::string_view control) = 0;
+    // Closes the window; the program's exit status, -1 if it did not end.
+    virtual int Close() = 0;
+    // Text, List, Tip, Hover, Focus; Pages gives every page opened so far.
+    virtual std::u16string Read(Reading what, std::string_view control) = 0;
+};
+
+// Where a box or a note is on the screen, in the window toolkit's pixels;
+// Right and Bottom are the first column and row past it.
+struct Place {
+    int Left;
+    int Top;
+    int Right;
+    int Bottom;
+};
+
+struct BoxPlace {
+    std::string_view Name;
+    Place At;
+};
+
+// The box a note is shown just under, or "" when it is under none of them.
+std::string_view BoxAboveNote(const Place& note, const std::vector<BoxPlace>& boxes);
+
+// "Text1: «x» — не число; поле очищено", or "" when no note is shown.
+std::u16string NoteReading(std::string_view box, std::u16string_view text);
+
+struct Tally {
+    int Passed = 0;
+    int Failed = 0;
+};
+
+// Runs every row in one window, from its start to its close, printing each
+// failed check with its row's name, the text expected and the text seen.
+Tally RunBehaviourTable(WindowAdapter& window);
+
+// UTF-8, as the consoles of both test runs print it.
+std::string Utf8(std::u16string_view text);
+
+}  // namespace acpower::test
