@@ -1,8 +1,7 @@
 #include "tests/support/behaviour_table.h"
 
 #include "tests/support/behaviour_rows.h"
-
-#include <cstdio>
+#include "tests/support/row_runner.h"
 
 namespace acpower::test {
 namespace {
@@ -10,22 +9,6 @@ namespace {
 std::u16string Ascii(std::string_view text)
 {
     return std::u16string(text.begin(), text.end());
-}
-
-// One line however long the text: line breaks shown as " ¶ ", and a long
-// text as its start, its end and its length.
-std::string Printable(std::u16string_view text)
-{
-    constexpr std::size_t Longest = 100;
-    std::u16string shown;
-    for (const char16_t c : text) {
-        shown += c == u'\n' ? std::u16string(u" ¶ ") : std::u16string(1, c);
-    }
-    if (text.size() <= Longest) {
-        return Utf8(shown);
-    }
-    return Utf8(shown.substr(0, 40)) + "…" + Utf8(shown.substr(shown.size() - 20)) + " (" + std::to_string(text.size())
-        + " characters)";
 }
 
 // What a failed check read, after the control's name.
@@ -62,19 +45,20 @@ public:
     {
     }
 
-    Tally Run()
+    void Run()
     {
         for (const Row& row : BehaviourRows()) {
+            StartRow("behaviour", row.Name);
             if (row.Given) {
                 for (std::size_t i = 0; i < row.Given->size(); ++i) {
                     window_.Set(BoxNames[i], (*row.Given)[i], SetBy::Program);
                 }
             }
             for (const Step& step : row.Steps) {
-                Check(row.Name, step, Do(step));
+                Verify(step, Do(step));
             }
+            EndRow();
         }
-        return tally_;
     }
 
 private:
@@ -134,26 +118,18 @@ private:
         return opened;
     }
 
-    void Check(const char* row, const Step& step, const std::u16string& seen)
+    static void Verify(const Step& step, const std::u16string& seen)
     {
         if (step.What == Reading::None) {
             return;
         }
         const bool passed
             = step.How == Match::Whole ? seen == step.Expected : seen.find(step.Expected) != std::u16string::npos;
-        if (passed) {
-            ++tally_.Passed;
-            return;
-        }
-        ++tally_.Failed;
-        std::printf("FAIL: %s: %.*s%s: expected %s\"%s\", saw \"%s\"\n", row, static_cast<int>(step.Control.size()),
-                    step.Control.data(), Described(step.What), step.How == Match::Part ? "a text holding " : "",
-                    Printable(step.Expected).c_str(), Printable(seen).c_str());
-        std::fflush(stdout);
+        Check(std::string(step.Control) + Described(step.What), passed,
+              (step.How == Match::Part ? "a text holding " : "") + Shown(step.Expected), Shown(seen));
     }
 
     WindowAdapter& window_;
-    Tally tally_;
     std::u16string pagesSeen_;
 };
 
@@ -182,37 +158,9 @@ std::u16string NoteReading(std::string_view box, std::u16string_view text)
     return (box.empty() ? u"(under no box)" : Ascii(box)) + u": " + std::u16string(text);
 }
 
-Tally RunBehaviourTable(WindowAdapter& window)
+void RunBehaviourTable(WindowAdapter& window)
 {
-    return Runner(window).Run();
-}
-
-std::string Utf8(std::u16string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        const bool paired = c >= 0xD800 && c < 0xDC00 && i + 1 < text.size();
-        if (paired) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    Runner(window).Run();
 }
 
 }  // namespace acpower::test

@@ -76,16 +76,9 @@ std::string_view BoxAboveNote(const Place& note, const std::vector<BoxPlace>& bo
 // "Text1: «x» — не число; поле очищено", or "" when no note is shown.
 std::u16string NoteReading(std::string_view box, std::u16string_view text);
 
-struct Tally {
-    int Passed = 0;
-    int Failed = 0;
-};
-
-// Runs every row in one window, from its start to its close, printing each
+// Runs every row in one window, from its start to its close, each row
+// counted by the row runner (tests/support/row_runner.h), which prints each
 // failed check with its row's name, the text expected and the text seen.
-Tally RunBehaviourTable(WindowAdapter& window);
-
-// UTF-8, as the consoles of both test runs print it.
-std::string Utf8(std::u16string_view text);
+void RunBehaviourTable(WindowAdapter& window);
 
 }  // namespace acpower::test

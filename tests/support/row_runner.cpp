@@ -22,6 +22,7 @@ void Fail(const std::string& message)
 {
     if (++rowFailures <= FailuresShownPerRow) {
         std::printf("FAIL %s: %s\n", currentRow.c_str(), message.c_str());
+        std::fflush(stdout);
     }
 }
 
@@ -96,15 +97,33 @@ std::u16string Repeat(std::u16string_view text, std::size_t times)
     return out;
 }
 
-}  // namespace acpower::test
-
-int main()
+void Expect(bool holds, std::string_view what, std::u16string_view seen)
 {
-    acpower::test::RunNumberRows();
-    acpower::test::RunFormulaRows();
-    acpower::test::RunEntryRows();
-    acpower::test::RunHintRows();
-    acpower::test::RunFormRows();
-    std::printf("%d passed, %d failed\n", acpower::test::passed, acpower::test::failed);
-    return acpower::test::failed == 0 ? 0 : 1;
+    StartRow("check", what);
+    ++checks;
+    if (!holds) {
+        Fail(seen.empty() ? std::string("does not hold") : "saw " + Shown(seen));
+    }
+    EndRow();
 }
+
+void ExpectText(std::string_view what, std::u16string_view seen, std::u16string_view expected)
+{
+    StartRow("check", what);
+    CheckEqual("text", expected, seen);
+    EndRow();
+}
+
+int Failures()
+{
+    return failed;
+}
+
+int Summary()
+{
+    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace acpower::test

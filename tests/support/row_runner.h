@@ -58,6 +58,15 @@ void RunRows(std::string_view table, const Rows& rows, const Body& body)
     }
 }
 
+// A check that is a row of its own, for suites that check as they go.
+void Expect(bool holds, std::string_view what, std::u16string_view seen = {});
+void ExpectText(std::string_view what, std::u16string_view seen, std::u16string_view expected);
+
+int Failures();
+// Prints "N passed, N failed", the last line of every runner, and gives the
+// exit status: 0 when nothing failed.
+int Summary();
+
 // Texts too long to write out in a table.
 std::u16string Repeat(std::u16string_view text, std::size_t times);
 

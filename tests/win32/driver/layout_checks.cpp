@@ -214,8 +214,7 @@ SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& cap
 // Another process's GDI font cannot be read under Wine, so the font is
 // judged by what it drew: the ink of the control's text must have the size
 // the table's face, size and weight give that text.
-void CheckFont(const ScreenShot& shot, const RECT& rect, const form::Control& described, const std::u16string& text,
-               CheckLog& log)
+void CheckFont(const ScreenShot& shot, const RECT& rect, const form::Control& described, const std::u16string& text)
 {
     const RECT area = TextArea(described, rect);
     const COLORREF ink = TextColourOf(described);
@@ -224,31 +223,30 @@ void CheckFont(const ScreenShot& shot, const RECT& rect, const form::Control& de
     const SIZE expected = InkOfExpectedFont(described, text, area, ink, background);
     // Two pixels of slack: the screen and a memory bitmap do not always end
     // a text's last letter alike. Another face, size or weight is further off.
-    log.Expect(std::abs(drawn.cx - expected.cx) <= 2 && std::abs(drawn.cy - expected.cy) <= 1 && expected.cx > 0,
-               Named(described, "font: text drawn ") + SizeText(drawn) + ", the table's font draws "
-                   + SizeText(expected));
+    Expect(std::abs(drawn.cx - expected.cx) <= 2 && std::abs(drawn.cy - expected.cy) <= 1 && expected.cx > 0,
+           Named(described, "font: text drawn ") + SizeText(drawn) + ", the table's font draws " + SizeText(expected));
 }
 
-void CheckColours(const ScreenShot& shot, const RECT& rect, const form::Control& described, CheckLog& log)
+void CheckColours(const ScreenShot& shot, const RECT& rect, const form::Control& described)
 {
     if (!described.Caption.empty()) {
-        log.Expect(shot.Contains(rect, TextColourOf(described)), Named(described, "text colour"));
+        Expect(shot.Contains(rect, TextColourOf(described)), Named(described, "text colour"));
     }
     if (described.Background) {
         // Inside the sunken frame, right of any text.
         const COLORREF inside = shot.Pixel(rect.right - 4, (rect.top + rect.bottom) / 2);
-        log.Expect(inside == ColourOf(*described.Background), Named(described, "background"));
+        Expect(inside == ColourOf(*described.Background), Named(described, "background"));
     }
 }
 
-void CheckWindow(const ProgramUnderTest& program, CheckLog& log)
+void CheckWindow(const ProgramUnderTest& program)
 {
     const HWND window = program.Window();
     RECT client = {};
     GetClientRect(window, &client);
-    log.Expect(client.right == 577 && client.bottom == 222, "window: client area 577 x 222");
+    Expect(client.right == 577 && client.bottom == 222, "window: client area 577 x 222");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-    log.Expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "window: fixed size, no maximise box");
+    Expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "window: fixed size, no maximise box");
 
     RECT frame = {};
     GetWindowRect(window, &frame);
@@ -256,14 +254,13 @@ void CheckWindow(const ProgramUnderTest& program, CheckLog& log)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int dx = (frame.left - work.left) - (work.right - frame.right);
     const int dy = (frame.top - work.top) - (work.bottom - frame.bottom);
-    log.Expect(dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1, "window: centred on the screen");
-    log.Expect(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right
-                   && frame.bottom <= work.bottom,
-               "window: within the work area " + RectText(work) + ", at " + RectText(frame));
+    Expect(dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1, "window: centred on the screen");
+    Expect(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right && frame.bottom <= work.bottom,
+           "window: within the work area " + RectText(work) + ", at " + RectText(frame));
 
     HWND focus = program.Control(form::TabOrder().front()->Name);
     for (const form::Control* next : form::TabOrder()) {
-        log.Expect(focus == program.Control(next->Name), Named(*next, "place in the Tab order"));
+        Expect(focus == program.Control(next->Name), Named(*next, "place in the Tab order"));
         focus = GetNextDlgTabItem(window, focus, FALSE);
     }
 }
@@ -369,7 +366,7 @@ private:
 
 }  // namespace
 
-void CheckHighContrast(const std::wstring& path, CheckLog& log)
+void CheckHighContrast(const std::wstring& path)
 {
     // White on black, as Windows' high-contrast black scheme has them: the
     // dark blue captions would not read on its face.
@@ -378,7 +375,7 @@ void CheckHighContrast(const std::wstring& path, CheckLog& log)
                                 {L"Window", L"0 0 0"},
                                 {L"WindowText", L"255 255 255"}});
     ProgramUnderTest program(path);
-    log.Expect(program.Start(), "high contrast: the window appears");
+    Expect(program.Start(), "high contrast: the window appears");
     if (program.Window() == nullptr) {
         return;
     }
@@ -398,20 +395,20 @@ void CheckHighContrast(const std::wstring& path, CheckLog& log)
         const double contrast = DrawnContrast(shot, area);
         char figure[32];
         std::snprintf(figure, sizeof(figure), "%.2f", contrast);
-        log.Expect(contrast >= form::LeastContrast,
-                   Named(described, "high contrast: text reads, contrast ") + figure + " : 1");
+        Expect(contrast >= form::LeastContrast,
+               Named(described, "high contrast: text reads, contrast ") + figure + " : 1");
     }
     // The program is ended, not closed, so that it opens no page.
 }
 
-void CheckLayout(const ProgramUnderTest& program, CheckLog& log)
+void CheckLayout(const ProgramUnderTest& program)
 {
-    CheckWindow(program, log);
+    CheckWindow(program);
     const FocusElsewhere elsewhere;
     const ScreenShot shot(program.Window());
     for (const form::Control& described : form::Form1Controls) {
         const HWND control = program.Control(described.Name);
-        log.Expect(control != nullptr, Named(described, "exists with its ID"));
+        Expect(control != nullptr, Named(described, "exists with its ID"));
         if (control == nullptr) {
             continue;
         }
@@ -420,11 +417,11 @@ void CheckLayout(const ProgramUnderTest& program, CheckLog& log)
             // The window measures and corrects it: the frame around the
             // selection field differs between systems.
             const RECT expected = ExpectedRect(described);
-            log.Expect(rect.bottom - rect.top == expected.bottom - expected.top,
-                       Named(described, "closed height, at ") + RectText(rect));
+            Expect(rect.bottom - rect.top == expected.bottom - expected.top,
+                   Named(described, "closed height, at ") + RectText(rect));
         }
-        CheckFont(shot, rect, described, program.Text(described.Name), log);
-        CheckColours(shot, rect, described, log);
+        CheckFont(shot, rect, described, program.Text(described.Name));
+        CheckColours(shot, rect, described);
     }
 }
 

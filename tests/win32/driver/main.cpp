@@ -7,9 +7,9 @@
 // The second form only fills in README's example room and leaves the window
 // up for so many seconds, for a screenshot.
 
-#include "check_log.h"
 #include "program_under_test.h"
 #include "suites.h"
+#include "tests/support/row_runner.h"
 
 #include "core/hints.h"
 #include "tests/support/example_room.h"
@@ -32,53 +32,53 @@ void ShowExample(ProgramUnderTest& program)
 
 // Reached with the keyboard, a result box shows its hover text under it until
 // the focus moves on; the empty power box shows none.
-void CheckFocusHints(const ProgramUnderTest& program, CheckLog& log)
+void CheckFocusHints(const ProgramUnderTest& program)
 {
     for (const std::string_view box : {"Text6", "Text7"}) {
         program.Focus(box);
         const std::u16string hover = program.HoverText(box);
-        log.Expect(!hover.empty() && program.ShownTipText() == hover,
-                   std::string(box) + " on focus: its hover text under it", program.ShownTipText());
+        Expect(!hover.empty() && program.ShownTipText() == hover,
+               std::string(box) + " on focus: its hover text under it", program.ShownTipText());
         program.Focus("Text1");
-        log.ExpectText(std::string(box) + ": the focus moved on", program.ShownTipText(), u"");
+        ExpectText(std::string(box) + ": the focus moved on", program.ShownTipText(), u"");
     }
     program.SetText("Text1", u"");
     program.Focus("Text7");
-    log.ExpectText("the empty power box on focus", program.ShownTipText(), u"");
+    ExpectText("the empty power box on focus", program.ShownTipText(), u"");
 }
 
-void CheckNoticeTimesOut(ProgramUnderTest& program, CheckLog& log)
+void CheckNoticeTimesOut(ProgramUnderTest& program)
 {
     program.Type("Text1", u"x");
-    log.Expect(!program.ShownTipText().empty(), "a notice is shown");
+    Expect(!program.ShownTipText().empty(), "a notice is shown");
     Sleep(NoticeMilliseconds + 1000);
-    log.ExpectText("the notice goes after its time", program.ShownTipText(), u"");
+    ExpectText("the notice goes after its time", program.ShownTipText(), u"");
 }
 
 // One run of the program from its start to its close, through the table.
-void RunTable(const std::wstring& path, CheckLog& log)
+void RunTable(const std::wstring& path)
 {
     ProgramUnderTest program(path);
-    log.Expect(program.Start(), "the window appears");
+    Expect(program.Start(), "the window appears");
     if (program.Window() != nullptr) {
-        log.Add(acpower::test::RunBehaviourTable(program));
+        acpower::test::RunBehaviourTable(program);
     }
 }
 
 // A second run for what only Windows is checked for, the layout once every
 // box shows a text to measure.
-void RunWindowsOnly(const std::wstring& path, CheckLog& log)
+void RunWindowsOnly(const std::wstring& path)
 {
     ProgramUnderTest program(path);
-    log.Expect(program.Start(), "the window appears again");
+    Expect(program.Start(), "the window appears again");
     if (program.Window() == nullptr) {
         return;
     }
     ShowExample(program);
-    CheckLayout(program, log);
-    CheckFocusHints(program, log);
-    CheckNoticeTimesOut(program, log);
-    log.Expect(program.Close() == 0, "the second run ends");
+    CheckLayout(program);
+    CheckFocusHints(program);
+    CheckNoticeTimesOut(program);
+    Expect(program.Close() == 0, "the second run ends");
 }
 
 }  // namespace
@@ -100,14 +100,12 @@ int wmain(int argc, wchar_t* argv[])
         std::fputs("usage: acpower_win32_driver [--example SECONDS] PATH\\acpower.exe\n", stderr);
         return 2;
     }
-    CheckLog log;
     const DWORD started = GetTickCount();
-    RunTable(argv[1], log);
+    RunTable(argv[1]);
     const DWORD tabled = GetTickCount();
-    RunWindowsOnly(argv[1], log);
+    RunWindowsOnly(argv[1]);
     std::printf("table %lu ms, layout, hints and notice %lu ms\n", tabled - started, GetTickCount() - tabled);
     // Last: a run under high-contrast colours, once the others have ended.
-    CheckHighContrast(argv[1], log);
-    log.PrintSummary();
-    return log.Failed();
+    CheckHighContrast(argv[1]);
+    return acpower::test::Summary();
 }
