@@ -383,7 +383,7 @@ void TestVersionResource::iconGroup()
     QList<int> sizes;
     for (int i = 0; i < count; ++i) {
         const int at = 6 + 14 * i;
-        sizes.append(static_cast<uchar>(group->data[at]) == 0 ? 256 : static_cast<uchar>(group->data[at]));
+        sizes.append(r.iconSide(at));
         // Every entry of the group must point at an icon image of its size.
         const int id = r.u16(at + 12);
         QVERIFY2(icons.contains(id), qPrintable(QStringLiteral("icon %1 missing").arg(id)));
