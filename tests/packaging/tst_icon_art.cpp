@@ -111,17 +111,17 @@ QList<IcoEntry> decodeIco(const QByteArray& data, QString* error, int type = 1)
         const QByteArray body = data.mid(int(offset), int(size));
         const LittleEndianReader b(body);
         entry.png = body.startsWith("\x89PNG\r\n\x1a\n");
-        const int width = int(b.u32(4));
-        const int height = int(b.u32(8)) / 2;
-        const int maskStride = ((width + 31) / 32) * 4;
-        const int maskStart = 40 + width * height * 4;
         if (entry.png) {
             entry.image = QImage::fromData(body, "PNG").convertToFormat(QImage::Format_ARGB32);
-        } else if (b.u32(0) != 40 || b.u16(14) != 32 || b.u32(16) != 0
-                   || body.size() < maskStart + maskStride * height) {
-            *error = QStringLiteral("entry %1 is not a 32-bit bitmap").arg(i);
-            return {};
         } else {
+            const int width = int(b.u32(4));
+            const int height = int(b.u32(8)) / 2;
+            const int maskStride = ((width + 31) / 32) * 4;
+            const int maskStart = 40 + width * height * 4;
+            if (b.u32(0) != 40 || b.u16(14) != 32 || b.u32(16) != 0 || body.size() < maskStart + maskStride * height) {
+                *error = QStringLiteral("entry %1 is not a 32-bit bitmap").arg(i);
+                return {};
+            }
             entry.image = QImage(width, height, QImage::Format_ARGB32);
             entry.mask.resize(width * height);
             for (int row = 0; row < height; ++row) {
