@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QList>
 #include <QTest>
+#include <QVector>
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +76,7 @@ struct IcoEntry {
     bool png = false;
     QImage image;
     // Transparency mask of a bitmap entry, one flag a pixel, row-major top-down.
-    QList<bool> mask;
+    QVector<bool> mask;
 };
 
 // Reads a .ico file (type 1) or .cur file (type 2) the way Windows does,
