@@ -28,6 +28,7 @@
 #include "tests/support/example_room.h"
 #include "tests/support/test_locales.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -41,16 +42,13 @@
 
 namespace {
 
-using acpower::Calculator;
-using acpower::CalculatorState;
-using acpower::EntryField;
-using acpower::NumberLocale;
-using acpower::ParseNumber;
-using acpower::ParseStatus;
-using acpower::ResultTexts;
+using namespace acpower;
 
-[[noreturn]] void Fail(const char* what, const std::u16string& text = {})
+void Require(bool condition, const char* what, const std::u16string& text = {})
 {
+    if (condition) {
+        return;
+    }
     std::fprintf(stderr, "invariant broken: %s", what);
     if (!text.empty()) {
         std::fprintf(stderr, " [text:");
@@ -63,25 +61,11 @@ using acpower::ResultTexts;
     std::abort();
 }
 
-void Require(bool condition, const char* what, const std::u16string& text = {})
-{
-    if (!condition) {
-        Fail(what, text);
-    }
-}
-
 NumberLocale LocaleFor(std::uint8_t selector)
 {
-    switch (selector % 4) {
-    case 0:
-        return acpower::test::PointLocale();
-    case 1:
-        return acpower::test::CommaLocale();
-    case 2:
-        return acpower::test::PointGroupingLocale();
-    default:
-        return acpower::test::TypographicMinusLocale();
-    }
+    const std::array<NumberLocale (*)(), 4> locales{test::PointLocale, test::CommaLocale, test::PointGroupingLocale,
+                                                    test::TypographicMinusLocale};
+    return locales[selector % locales.size()]();
 }
 
 // Characters that sit close to a number: other spaces, other minus signs and
@@ -100,10 +84,8 @@ std::u16string DecodeText(std::string_view bytes)
         const auto byte = static_cast<std::uint8_t>(bytes[at]);
         if (byte < 0x80) {
             text.push_back(static_cast<char16_t>(byte));
-        } else if (byte == 0xF0) {
-            text += acpower::WindowSides[0].Text;
-        } else if (byte == 0xF1) {
-            text += acpower::WindowSides[1].Text;
+        } else if (byte == 0xF0 || byte == 0xF1) {
+            text += WindowSides[byte - 0xF0].Text;
         } else if (byte == 0xFF && at + 2 < bytes.size()) {
             const auto high = static_cast<std::uint8_t>(bytes[at + 1]);
             const auto low = static_cast<std::uint8_t>(bytes[at + 2]);
@@ -164,7 +146,7 @@ void RequireWellFormed(const std::u16string& text, const NumberLocale& locale)
 void RequireReadsBack(const std::u16string& text, float stored, const NumberLocale& locale)
 {
     RequireWellFormed(text, locale);
-    const acpower::ParsedNumber parsed = ParseNumber(text, locale);
+    const ParsedNumber parsed = ParseNumber(text, locale);
     Require(parsed.Status == ParseStatus::Ok, "a result text does not parse", text);
     const double difference = std::fabs(static_cast<double>(parsed.Value) - static_cast<double>(stored));
     if (std::fabs(stored) >= 8388608.0F) {
@@ -181,16 +163,6 @@ void RequireReadsBack(const std::u16string& text, float stored, const NumberLoca
 // overflows.
 constexpr double kSingleOverflowsAt = 0x1.ffffffp127;
 
-// The single nearest a double that does not overflow it; a plain cast would
-// be undefined for the sliver between FLT_MAX and the overflow midpoint.
-float RoundToSingle(double value)
-{
-    if (std::fabs(value) > static_cast<double>(FLT_MAX)) {
-        return std::copysign(FLT_MAX, static_cast<float>(value));
-    }
-    return static_cast<float>(value);
-}
-
 void RequireResults(const ResultTexts& texts, const CalculatorState& state, const NumberLocale& locale)
 {
     RequireFinite(state);
@@ -204,7 +176,9 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     // With the volume in range the power cannot overflow: every term is at
     // most 300 times the largest single, and a thousandth of it is taken.
     Require(!texts.Volume.empty(), "the volume text is empty although nothing overflowed");
-    const float volume = RoundToSingle(product);
+    // Clamped first, as a plain cast would be undefined for the sliver between
+    // FLT_MAX and the overflow midpoint, which rounds to FLT_MAX.
+    const float volume = static_cast<float>(std::clamp(product, -double{FLT_MAX}, double{FLT_MAX}));
     Require(state.RoomVolume == volume, "the stored volume is not the rounded product of height and area");
     RequireReadsBack(texts.Volume, state.RoomVolume, locale);
 
@@ -212,7 +186,7 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     // by a few units in the last place of the largest term, the model less.
     long double sum = 0.0L;
     long double magnitudes = 0.0L;
-    for (const long double term : acpower::test::ModelTerms(state, volume)) {
+    for (const long double term : test::ModelTerms(state, volume)) {
         sum += term;
         magnitudes += std::fabs(term);
     }
@@ -221,30 +195,29 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     Require(std::fabs(static_cast<long double>(state.CoolingPower) - power) <= tolerance,
             "the stored power strays from the formula");
 
-    if (!(state.RoomVolume > 0.0F)) {
-        Require(texts.Power.empty(), "a power was shown for a room without a positive volume");
-    } else {
-        Require(!texts.Power.empty(), "no power was shown for a room with a positive volume");
+    const bool positive = state.RoomVolume > 0.0F;
+    Require(texts.Power.empty() != positive, "a power shown without a positive volume, or missing with one");
+    if (positive) {
         RequireReadsBack(texts.Power, state.CoolingPower, locale);
     }
 }
 
 // The quote, its marks and the longest reason: a note stays one short line
 // whatever was pasted.
-constexpr std::size_t kLongestNotice = acpower::NoticeQuoteLength + 3 + 40;
+constexpr std::size_t kLongestNotice = NoticeQuoteLength + 3 + 40;
 
 // A comma and a point mean the same in every locale, and white space around
 // a number is no part of it: either change must leave the reading as it is.
 void RequireSameReading(const std::u16string& text, const NumberLocale& locale)
 {
-    const acpower::ParsedNumber parsed = ParseNumber(text, locale);
+    const ParsedNumber parsed = ParseNumber(text, locale);
     std::u16string swapped = text;
     for (char16_t& unit : swapped) {
         unit = unit == u',' ? u'.' : (unit == u'.' ? u',' : unit);
     }
     const std::u16string padded = u"\t " + text + u"\r\n";
     for (const std::u16string& other : {swapped, padded}) {
-        const acpower::ParsedNumber again = ParseNumber(other, locale);
+        const ParsedNumber again = ParseNumber(other, locale);
         Require(again.Status == parsed.Status && again.Value == parsed.Value,
                 "a separator swapped or white space around changed the reading", text);
     }
@@ -261,10 +234,10 @@ public:
 
     void Type(std::size_t box, std::u16string text)
     {
-        const auto field = acpower::AllEntryFields[box];
+        const auto field = AllEntryFields[box];
         const float factorBefore = calculator_.State().WindowFactor;
-        const acpower::EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
-        const acpower::ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
+        const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
+        const ParsedNumber parsed = ParseNumber(text, calculator_.Locale());
         RequireSameReading(text, calculator_.Locale());
         Require(outcome.ClearBox == !outcome.Notice.empty(), "a note without an emptied box, or the other way", text);
         Require(outcome.Notice.size() <= kLongestNotice, "a note is longer than one short line", text);
@@ -272,32 +245,27 @@ public:
             Require(parsed.Status != ParseStatus::Ok, "a number was refused", text);
             // The window empties the box, and that change runs the rule again.
             text.clear();
-            const acpower::EntryOutcome nested = calculator_.AcceptNumericEntry(field, text);
+            const EntryOutcome nested = calculator_.AcceptNumericEntry(field, text);
             Require(!nested.ClearBox, "an empty box asks to be emptied again");
             Require(nested.Results == outcome.Results, "the nested pass shows other results");
         } else {
             Require(parsed.Status == ParseStatus::Ok || text.empty(), "a non-number was kept in its box", text);
         }
         boxes_[box] = text;
-        const ParseStatus status = text.empty() ? ParseStatus::NotNumeric : parsed.Status;
-        const float expected = status == ParseStatus::Ok ? parsed.Value : 0.0F;
-        CalculatorState state = calculator_.State();
-        Require(acpower::FieldOf(state, field) == expected, "the field does not hold its box's value", text);
+        const CalculatorState state = calculator_.State();
         Require(state.WindowFactor == factorBefore, "typing changed the window factor");
         RequireBoxesMatch(state);
         RequireResults(outcome.Results, state, calculator_.Locale());
     }
 
-    void Append(std::size_t box, const std::u16string& typed)
+    void Edit(std::size_t box, std::string_view rest)
     {
-        Type(box, boxes_[box] + typed);
-    }
-
-    void Backspace(std::size_t box)
-    {
-        std::u16string text = boxes_[box];
-        if (!text.empty()) {
-            text.pop_back();
+        const char mode = rest.empty() ? '\0' : rest[0];
+        std::u16string text = DecodeText(mode == '+' || mode == '=' ? rest.substr(1) : rest);
+        if (mode == '+') {
+            text = boxes_[box] + text;
+        } else if (mode == '<') {
+            text = boxes_[box].substr(0, std::max<std::size_t>(boxes_[box].size(), 1) - 1);
         }
         Type(box, text);
     }
@@ -305,13 +273,13 @@ public:
     // A position the list does not have is no pick, as the windows see it.
     void Pick(std::ptrdiff_t position)
     {
-        const std::optional<acpower::WindowSide> side = acpower::SideAt(position);
+        const std::optional<WindowSide> side = SideAt(position);
         if (!side) {
             return;
         }
         const ResultTexts texts = calculator_.ApplyWindowSide(*side);
         const CalculatorState& state = calculator_.State();
-        const float expected = position == 0 ? acpower::SunnySideFactor : acpower::ShadySideFactor;
+        const float expected = position == 0 ? SunnySideFactor : ShadySideFactor;
         Require(state.WindowFactor == expected, "the selector set the wrong factor");
         RequireBoxesMatch(state);
         RequireResults(texts, state, calculator_.Locale());
@@ -319,24 +287,24 @@ public:
 
     void StartUpChoice()
     {
-        Require(calculator_.SelectShadySide() == acpower::WindowSide::Shady, "the start-up choice is not shady");
-        Require(calculator_.State().WindowFactor == acpower::ShadySideFactor, "the start-up factor is not 30");
+        Require(calculator_.SelectShadySide() == WindowSide::Shady, "the start-up choice is not shady");
+        Require(calculator_.State().WindowFactor == ShadySideFactor, "the start-up factor is not 30");
     }
 
 private:
-    // Picks and other boxes never touch a box's field.
+    // Every field holds its box's value: picks and other boxes never touch it.
     void RequireBoxesMatch(CalculatorState state) const
     {
         for (std::size_t box = 0; box < boxes_.size(); ++box) {
-            const acpower::ParsedNumber parsed = ParseNumber(boxes_[box], calculator_.Locale());
+            const ParsedNumber parsed = ParseNumber(boxes_[box], calculator_.Locale());
             const float expected = parsed.Status == ParseStatus::Ok ? parsed.Value : 0.0F;
-            Require(acpower::FieldOf(state, acpower::AllEntryFields[box]) == expected, "a field lost its box's value",
+            Require(FieldOf(state, AllEntryFields[box]) == expected, "a field does not hold its box's value",
                     boxes_[box]);
         }
     }
 
     Calculator calculator_;
-    std::array<std::u16string, acpower::AllEntryFields.size()> boxes_;
+    std::array<std::u16string, AllEntryFields.size()> boxes_;
 };
 
 }  // namespace
@@ -349,12 +317,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     Session session(LocaleFor(data[0]));
 
-    std::size_t at = 1;
-    while (at < input.size()) {
-        std::size_t end = input.find('\n', at);
-        if (end == std::string_view::npos) {
-            end = input.size();
-        }
+    for (std::size_t at = 1; at < input.size();) {
+        const std::size_t end = std::min(input.find('\n', at), input.size());
         const std::string_view record = input.substr(at, end - at);
         at = end + 1;
         if (record.empty()) {
@@ -366,30 +330,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 0:
             session.StartUpChoice();
             break;
-        case 6: {
-            const bool sunny = !rest.empty() && (static_cast<std::uint8_t>(rest[0]) % 2) == 1;
-            session.Pick(sunny ? 0 : 1);
+        case 6:
+            session.Pick(!rest.empty() && static_cast<std::uint8_t>(rest[0]) % 2 == 1 ? 0 : 1);
             break;
-        }
         case 7:
             session.Pick(rest.empty() ? 0 : static_cast<std::int8_t>(rest[0]));
             break;
-        default: {
-            const std::size_t box = operation - 1;
-            const char mode = rest.empty() ? '\0' : rest[0];
-            if (rest.empty()) {
-                session.Type(box, {});
-            } else if (mode == '+') {
-                session.Append(box, DecodeText(rest.substr(1)));
-            } else if (mode == '<') {
-                session.Backspace(box);
-            } else if (mode == '=') {
-                session.Type(box, DecodeText(rest.substr(1)));
-            } else {
-                session.Type(box, DecodeText(rest));
-            }
-            break;
-        }
+        default:
+            session.Edit(operation - 1, rest);
         }
     }
     return 0;

@@ -11,40 +11,36 @@
 #include <QImage>
 #include <QList>
 #include <QTest>
-#include <QtEndian>
+#include <QVector>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace {
 
-QStringList artPaths()
-{
-    return QString::fromUtf8(ACPOWER_ART_FILES).split(QLatin1Char(';'));
-}
+using acpower::icons::IconArt;
+using acpower::test::LittleEndianReader;
 
-acpower::icons::IconArt loadArtOrFail()
+// The sizes the pixel art was made for; every other is the drawing's.
+const QList<int> PixelArtSizes{16, 32};
+
+IconArt loadArtOrFail()
 {
     QString error;
-    const std::optional<acpower::icons::IconArt> art = acpower::icons::loadArt(artPaths(), &error);
+    const QStringList paths = QString::fromUtf8(ACPOWER_ART_FILES).split(QLatin1Char(';'));
+    const std::optional<IconArt> art = acpower::icons::loadArt(paths, &error);
     if (!art) {
         qWarning("%s", qPrintable(error));
-        return {};
     }
-    return *art;
+    return art.value_or(IconArt{});
 }
 
-QImage pixelArtOfSize(const acpower::icons::IconArt& art, int size)
+QImage pixelArtOfSize(const IconArt& art, int size)
 {
-    for (const QImage& piece : art.pixelArt) {
-        if (piece.width() == size) {
-            return piece;
-        }
-    }
-    return {};
+    const auto ofSize = [size](const QImage& piece) { return piece.width() == size; };
+    const auto piece = std::find_if(art.pixelArt.cbegin(), art.pixelArt.cend(), ofSize);
+    return piece == art.pixelArt.cend() ? QImage() : *piece;
 }
 
 int colourDistance(QRgb a, QRgb b)
@@ -55,27 +51,15 @@ int colourDistance(QRgb a, QRgb b)
     return static_cast<int>(std::sqrt(red * red + green * green + blue * blue));
 }
 
-// A pixel that shows `ink` nearly pure, the blend at a line's antialiased
-// edge not counted.
-bool solidInk(const QImage& image, int x, int y, QRgb ink)
-{
-    return colourDistance(image.pixel(x, y), ink) < 32;
-}
-
-// A pixel that shows more of `ink` than of the white ground, blends included.
-bool showsInk(const QImage& image, int x, int y, QRgb ink)
-{
-    const QRgb pixel = image.pixel(x, y);
-    return colourDistance(pixel, ink) < colourDistance(pixel, qRgb(0xFF, 0xFF, 0xFF));
-}
-
 // Whether a pixel of `image` within one pixel of (x, y) is `ink`: exactly so
-// when `exact`, else merely showing it.
+// when `exact`, else merely showing more of it than of the white ground,
+// blends included.
 bool inkNear(const QImage& image, int x, int y, QRgb ink, bool exact)
 {
     for (int ny = std::max(0, y - 1); ny <= std::min(image.height() - 1, y + 1); ++ny) {
         for (int nx = std::max(0, x - 1); nx <= std::min(image.width() - 1, x + 1); ++nx) {
-            if (exact ? image.pixel(nx, ny) == ink : showsInk(image, nx, ny, ink)) {
+            const QRgb pixel = image.pixel(nx, ny);
+            if (exact ? pixel == ink : colourDistance(pixel, ink) < colourDistance(pixel, qRgb(0xFF, 0xFF, 0xFF))) {
                 return true;
             }
         }
@@ -83,36 +67,30 @@ bool inkNear(const QImage& image, int x, int y, QRgb ink, bool exact)
     return false;
 }
 
-std::uint32_t u32(const QByteArray& data, int offset)
-{
-    return acpower::test::LittleEndianReader(data).u32(offset);
-}
-
-std::uint16_t u16(const QByteArray& data, int offset)
-{
-    return acpower::test::LittleEndianReader(data).u16(offset);
-}
-
 struct IcoEntry {
     int width = 0;
     int height = 0;
     int bitCount = 0;
+    // A cursor's, where an icon's entry keeps its planes and bit count.
+    QPoint hotSpot;
     bool png = false;
     QImage image;
     // Transparency mask of a bitmap entry, one flag a pixel, row-major top-down.
-    std::vector<bool> mask;
+    QVector<bool> mask;
 };
 
-// Reads a .ico file the way Windows does, independently of the writer under
-// test: the directory, then each entry as a PNG stream or as a 32-bit DIB
-// whose stored height counts the colour rows and the mask rows together.
+// Reads a .ico file (type 1) or .cur file (type 2) the way Windows does,
+// independently of the writer under test: the directory, then each entry as a
+// PNG stream or as a 32-bit DIB whose stored height counts the colour rows and
+// the mask rows together, both stored bottom-up.
 QList<IcoEntry> decodeIco(const QByteArray& data, QString* error, int type = 1)
 {
-    if (data.size() < 6 || u16(data, 0) != 0 || u16(data, 2) != type) {
+    const LittleEndianReader r(data);
+    const int count = r.u16(4);
+    if (data.size() < 6 || r.u16(0) != 0 || r.u16(2) != type) {
         *error = QStringLiteral("no icon file header");
         return {};
     }
-    const int count = u16(data, 4);
     if (data.size() < 6 + 16 * count) {
         *error = QStringLiteral("directory runs past the end");
         return {};
@@ -121,53 +99,55 @@ QList<IcoEntry> decodeIco(const QByteArray& data, QString* error, int type = 1)
     for (int i = 0; i < count; ++i) {
         const int at = 6 + 16 * i;
         IcoEntry entry;
-        entry.width = static_cast<uchar>(data[at]) == 0 ? 256 : static_cast<uchar>(data[at]);
-        entry.height = static_cast<uchar>(data[at + 1]) == 0 ? 256 : static_cast<uchar>(data[at + 1]);
-        entry.bitCount = u16(data, at + 6);
-        const std::uint32_t size = u32(data, at + 8);
-        const std::uint32_t offset = u32(data, at + 12);
-        if (offset + static_cast<std::uint64_t>(size) > static_cast<std::uint64_t>(data.size())) {
+        entry.width = r.iconSide(at);
+        entry.height = r.iconSide(at + 1);
+        entry.hotSpot = QPoint(r.u16(at + 4), r.u16(at + 6));
+        entry.bitCount = r.u16(at + 6);
+        const quint32 size = r.u32(at + 8);
+        const quint32 offset = r.u32(at + 12);
+        if (offset + quint64(size) > quint64(data.size())) {
             *error = QStringLiteral("entry %1 runs past the end").arg(i);
             return {};
         }
-        const QByteArray body = data.mid(static_cast<int>(offset), static_cast<int>(size));
+        const QByteArray body = data.mid(int(offset), int(size));
+        const LittleEndianReader b(body);
         entry.png = body.startsWith("\x89PNG\r\n\x1a\n");
         if (entry.png) {
             entry.image = QImage::fromData(body, "PNG").convertToFormat(QImage::Format_ARGB32);
         } else {
-            const int width = static_cast<int>(u32(body, 4));
-            const int height = static_cast<int>(u32(body, 8)) / 2;
-            const int bits = u16(body, 14);
+            const int width = int(b.u32(4));
+            const int height = int(b.u32(8)) / 2;
             const int maskStride = ((width + 31) / 32) * 4;
-            if (u32(body, 0) != 40 || bits != 32 || u32(body, 16) != 0
-                || body.size() < 40 + width * height * 4 + maskStride * height) {
+            const int maskStart = 40 + width * height * 4;
+            if (b.u32(0) != 40 || b.u16(14) != 32 || b.u32(16) != 0 || body.size() < maskStart + maskStride * height) {
                 *error = QStringLiteral("entry %1 is not a 32-bit bitmap").arg(i);
                 return {};
             }
-            QImage image(width, height, QImage::Format_ARGB32);
+            entry.image = QImage(width, height, QImage::Format_ARGB32);
+            entry.mask.resize(width * height);
             for (int row = 0; row < height; ++row) {
                 const int y = height - 1 - row;
                 for (int x = 0; x < width; ++x) {
-                    const int p = 40 + (row * width + x) * 4;
-                    image.setPixel(x, y,
-                                   qRgba(static_cast<uchar>(body[p + 2]), static_cast<uchar>(body[p + 1]),
-                                         static_cast<uchar>(body[p]), static_cast<uchar>(body[p + 3])));
-                }
-            }
-            entry.mask.resize(static_cast<std::size_t>(width * height));
-            const int maskStart = 40 + width * height * 4;
-            for (int row = 0; row < height; ++row) {
-                const int y = height - 1 - row;
-                for (int x = 0; x < width; ++x) {
+                    // Blue, green, red, alpha: a little-endian QRgb.
+                    entry.image.setPixel(x, y, b.u32(40 + (row * width + x) * 4));
                     const uchar byte = static_cast<uchar>(body[maskStart + row * maskStride + x / 8]);
-                    entry.mask[static_cast<std::size_t>(y * width + x)] = (byte & (0x80 >> (x % 8))) != 0;
+                    entry.mask[y * width + x] = (byte & (0x80 >> (x % 8))) != 0;
                 }
             }
-            entry.image = image;
         }
         entries.append(entry);
     }
     return entries;
+}
+
+QList<IcoEntry> readIco(const char* path, QString* error, int type = 1)
+{
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.fileName();
+        return {};
+    }
+    return decodeIco(file.readAll(), error, type);
 }
 
 // Pixels a viewer would show differently; fully transparent ones match
@@ -207,14 +187,14 @@ private slots:
 
 void TestIconArt::artIsPixelArtAndADrawing()
 {
-    const acpower::icons::IconArt art = loadArtOrFail();
+    const IconArt art = loadArtOrFail();
     QList<int> sizes;
     for (const QImage& image : art.pixelArt) {
         QCOMPARE(image.width(), image.height());
         sizes.append(image.width());
     }
     std::sort(sizes.begin(), sizes.end());
-    QCOMPARE(sizes, (QList<int>{16, 32}));
+    QCOMPARE(sizes, PixelArtSizes);
     QVERIFY(!art.drawing.isEmpty());
 }
 
@@ -239,7 +219,7 @@ void TestIconArt::drawingShowsThePixelArtPicture()
     // which a smooth line and a staircase of pixels differ. A thicker smooth
     // line may cover a grid dot next to it, so a few of the art's pixels may
     // be missing; nothing may be drawn where the art has none.
-    const acpower::icons::IconArt art = loadArtOrFail();
+    const IconArt art = loadArtOrFail();
     const QImage pixels = pixelArtOfSize(art, 32);
     QVERIFY(!pixels.isNull());
     const QImage drawn = acpower::icons::renderDrawing(art.drawing, 32);
@@ -256,7 +236,8 @@ void TestIconArt::drawingShowsThePixelArtPicture()
                     missing.append(QStringLiteral("(%1, %2)").arg(x).arg(y));
                 }
             }
-            if (solidInk(drawn, x, y, ink)) {
+            // Nearly pure, the blend at a line's antialiased edge not counted.
+            if (colourDistance(drawn.pixel(x, y), ink) < 32) {
                 ++solidPixels;
                 QVERIFY2(inkNear(pixels, x, y, ink, true),
                          qPrintable(QStringLiteral("the drawing has it at (%1, %2), the art not").arg(x).arg(y)));
@@ -268,40 +249,32 @@ void TestIconArt::drawingShowsThePixelArtPicture()
     QVERIFY(solidPixels * 4 >= inkPixels);
     QVERIFY2(missing.size() * 20 <= inkPixels,
              qPrintable(QStringLiteral("the drawing lacks it at %1 of %2 pixels: %3")
-                            .arg(missing.size())
-                            .arg(inkPixels)
-                            .arg(missing.join(QLatin1Char(' ')))));
+                            .arg(QString::number(missing.size()), QString::number(inkPixels), missing.join(u' '))));
 }
 
 void TestIconArt::themeIconSizes_data()
 {
     // clang-format off
     QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("pixelArt");
-
-    // The hand-made pixels are the most legible at the sizes they were made
-    // for; every larger size is the drawing, never the art blown up.
-    QTest::newRow("16")  << 16  << true;
-    QTest::newRow("32")  << 32  << true;
-    QTest::newRow("48")  << 48  << false;
-    QTest::newRow("64")  << 64  << false;
-    QTest::newRow("128") << 128 << false;
-    QTest::newRow("256") << 256 << false;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        QTest::addRow("%d", size) << size;
+    }
     // clang-format on
 }
 
 void TestIconArt::themeIconSizes()
 {
     QFETCH(int, size);
-    QFETCH(bool, pixelArt);
 
-    const acpower::icons::IconArt art = loadArtOrFail();
+    const IconArt art = loadArtOrFail();
     QVERIFY(!art.drawing.isEmpty());
     const QImage icon = acpower::icons::renderIcon(art, size);
     QCOMPARE(icon.size(), QSize(size, size));
     QCOMPARE(icon.format(), QImage::Format_ARGB32);
 
-    if (pixelArt) {
+    // The hand-made pixels are the most legible at the sizes they were made
+    // for; every larger size is the drawing, never the art blown up.
+    if (PixelArtSizes.contains(size)) {
         QCOMPARE(differingPixels(icon, pixelArtOfSize(art, size)), 0);
     } else {
         QCOMPARE(differingPixels(icon, acpower::icons::renderDrawing(art.drawing, size)), 0);
@@ -323,10 +296,8 @@ void TestIconArt::themeIconSizes()
 
 void TestIconArt::icoHoldsTheWindowsSizes()
 {
-    QFile file(QString::fromUtf8(ACPOWER_ICO_FILE));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     QString error;
-    const QList<IcoEntry> entries = decodeIco(file.readAll(), &error);
+    const QList<IcoEntry> entries = readIco(ACPOWER_ICO_FILE, &error);
     QVERIFY2(!entries.isEmpty(), qPrintable(error));
 
     QList<int> sizes;
@@ -346,7 +317,7 @@ void TestIconArt::icoEntriesMatchTheArt_data()
     // clang-format off
     QTest::addColumn<int>("size");
     for (const int size : acpower::icons::IcoSizes) {
-        QTest::newRow(qPrintable(QString::number(size))) << size;
+        QTest::addRow("%d", size) << size;
     }
     // clang-format on
 }
@@ -355,27 +326,20 @@ void TestIconArt::icoEntriesMatchTheArt()
 {
     QFETCH(int, size);
 
-    QFile file(QString::fromUtf8(ACPOWER_ICO_FILE));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     QString error;
-    const QList<IcoEntry> entries = decodeIco(file.readAll(), &error);
+    const QList<IcoEntry> entries = readIco(ACPOWER_ICO_FILE, &error);
     QVERIFY2(!entries.isEmpty(), qPrintable(error));
-    const acpower::icons::IconArt art = loadArtOrFail();
+    const IconArt art = loadArtOrFail();
     QVERIFY(!art.drawing.isEmpty());
 
-    for (const IcoEntry& entry : entries) {
-        if (entry.width != size) {
-            continue;
-        }
-        const QImage expected = acpower::icons::renderIcon(art, size);
-        QVERIFY2(differingPixels(entry.image, expected) == 0,
-                 "resources/windows/acpower.ico is older than the art; run scripts/regenerate-icon.sh");
-        for (int i = 0; i < int(entry.mask.size()); ++i) {
-            QCOMPARE(bool(entry.mask[i]), qAlpha(entry.image.pixel(i % size, i / size)) == 0);
-        }
-        return;
+    const auto ofSize = [size](const IcoEntry& entry) { return entry.width == size; };
+    const auto entry = std::find_if(entries.cbegin(), entries.cend(), ofSize);
+    QVERIFY2(entry != entries.cend(), "no entry of this size");
+    QVERIFY2(differingPixels(entry->image, acpower::icons::renderIcon(art, size)) == 0,
+             "resources/windows/acpower.ico is older than the art; run scripts/regenerate-icon.sh");
+    for (int i = 0; i < entry->mask.size(); ++i) {
+        QCOMPARE(entry->mask[i], qAlpha(entry->image.pixel(i % size, i / size)) == 0);
     }
-    QFAIL("no entry of this size");
 }
 
 void TestIconArt::icoWriterRoundTripsTransparency()
@@ -402,8 +366,8 @@ void TestIconArt::icoWriterRoundTripsTransparency()
         QCOMPARE(entries[i].image.size(), images[i].size());
         QCOMPARE(differingPixels(entries[i].image, images[i]), 0);
         const int size = images[i].width();
-        for (int p = 0; p < int(entries[i].mask.size()); ++p) {
-            QCOMPARE(bool(entries[i].mask[p]), (p % size + p / size) % 3 == 0);
+        for (int p = 0; p < entries[i].mask.size(); ++p) {
+            QCOMPARE(entries[i].mask[p], (p % size + p / size) % 3 == 0);
         }
     }
 }
@@ -411,13 +375,10 @@ void TestIconArt::icoWriterRoundTripsTransparency()
 void TestIconArt::curIsTheLinkCursorArt()
 {
     // The Windows program's link cursor: the Linux cursor's art and hot spot.
-    QFile file(QString::fromUtf8(ACPOWER_CUR_FILE));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    const QByteArray data = file.readAll();
     QString error;
-    const QList<IcoEntry> entries = decodeIco(data, &error, 2);
+    const QList<IcoEntry> entries = readIco(ACPOWER_CUR_FILE, &error, 2);
     QVERIFY2(entries.size() == 1, qPrintable(error));
-    QCOMPARE(QPoint(u16(data, 6 + 4), u16(data, 6 + 6)), acpower::LinkCursorHotSpot);
+    QCOMPARE(entries[0].hotSpot, acpower::LinkCursorHotSpot);
 
     const QImage art(QString::fromUtf8(ACPOWER_CURSOR_ART));
     QVERIFY(!art.isNull());

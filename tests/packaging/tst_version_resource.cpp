@@ -3,11 +3,9 @@
 // version record Windows shows in a file's properties is checked on Linux
 // too. A compiler that is not installed skips its rows.
 
-#include "app_info.h"
 #include "expected_record.h"
 #include "tests/support/little_endian.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -15,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
-#include <optional>
 
 // QSKIP of Qt 6.4 leaves its variadic part empty, which clang's -Wpedantic
 // reports at every use.
@@ -25,6 +23,8 @@
 #endif
 
 namespace {
+
+using acpower::test::LittleEndianReader;
 
 constexpr int ResourceTypeIcon = 3;
 constexpr int ResourceTypeGroupIcon = 14;
@@ -52,41 +52,40 @@ int align4(int offset)
     return (offset + 3) & ~3;
 }
 
+// What goes wrong on the way from the script to its record is thrown, and
+// becomes the record's error.
+void require(bool ok, const QString& what)
+{
+    if (!ok) {
+        throw what;
+    }
+}
+
 // A .res file: a row of entries, each a header naming type, name and language,
 // then the data, both padded to four bytes.
-QList<Resource> readRes(const QByteArray& file, QString* error)
+QList<Resource> readRes(const QByteArray& file)
 {
-    const acpower::test::LittleEndianReader r(file);
+    const LittleEndianReader r(file);
     QList<Resource> resources;
-    int pos = 0;
-    while (pos + 8 <= file.size()) {
+    for (int pos = 0; pos + 8 <= file.size();) {
         const quint32 dataSize = r.u32(pos);
         const quint32 headerSize = r.u32(pos + 4);
-        if (headerSize < 16 || headerSize > quint32(file.size()) || dataSize > quint32(file.size())
-            || !r.has(pos, int(headerSize) + int(dataSize))) {
-            *error = QStringLiteral("bad entry header at %1").arg(pos);
-            return {};
-        }
+        require(headerSize >= 16 && headerSize <= quint32(file.size()) && dataSize <= quint32(file.size())
+                    && r.has(pos, int(headerSize) + int(dataSize)),
+                QStringLiteral("bad entry header at %1").arg(pos));
         Resource resource;
         int p = pos + 8;
-        int* fields[] = {&resource.type, &resource.id};
-        for (int* field : fields) {
+        for (int* field : {&resource.type, &resource.id}) {
             if (r.u16(p) == 0xFFFF) {
                 *field = r.u16(p + 2);
                 p += 4;
             } else {
-                int next = -1;
-                r.utf16z(p, pos + headerSize, &next);
                 *field = -1;  // named, not numbered
-                p = next;
-                if (p < 0) {
-                    *error = QStringLiteral("unterminated name at %1").arg(pos);
-                    return {};
-                }
+                r.utf16z(p, pos + headerSize, &p);
+                require(p >= 0, QStringLiteral("unterminated name at %1").arg(pos));
             }
         }
-        p = align4(p);
-        resource.language = r.u16(p + 6);
+        resource.language = r.u16(align4(p) + 6);
         resource.data = file.mid(pos + headerSize, dataSize);
         if (dataSize != 0) {
             resources.append(resource);
@@ -105,52 +104,35 @@ struct Block {
 
 // One node of the version tree: length, value length, type, key, value,
 // children, each piece aligned to four bytes from the start of the record.
-std::optional<Block> readBlock(const QByteArray& data, int start, QString* error)
+Block readBlock(const QByteArray& data, int start)
 {
-    const acpower::test::LittleEndianReader r(data);
+    const LittleEndianReader r(data);
     const quint16 length = r.u16(start);
-    const quint16 valueLength = r.u16(start + 2);
-    if (length < 6 || !r.has(start, length)) {
-        *error = QStringLiteral("bad block at %1").arg(start);
-        return std::nullopt;
-    }
+    require(length >= 6 && r.has(start, length), QStringLiteral("bad block at %1").arg(start));
     const int end = start + length;
     Block block;
     block.type = r.u16(start + 4);
-    int next = -1;
-    block.key = r.utf16z(start + 6, end, &next);
-    if (next < 0) {
-        *error = QStringLiteral("unterminated key at %1").arg(start);
-        return std::nullopt;
-    }
-    int p = align4(next);
+    int p = -1;
+    block.key = r.utf16z(start + 6, end, &p);
+    require(p >= 0, QStringLiteral("unterminated key at %1").arg(start));
+    p = align4(p);
     // A text value counts its length in UTF-16 units, a binary one in bytes.
-    const int valueBytes = block.type == 1 ? int(valueLength) * 2 : valueLength;
+    const int valueBytes = r.u16(start + 2) * (block.type == 1 ? 2 : 1);
     if (valueBytes > 0) {
-        if (p + valueBytes > end) {
-            *error = QStringLiteral("value of %1 runs past its block").arg(block.key);
-            return std::nullopt;
-        }
+        require(p + valueBytes <= end, QStringLiteral("value of %1 runs past its block").arg(block.key));
         block.value = data.mid(p, valueBytes);
         p = align4(p + valueBytes);
     }
-    while (p < end) {
-        const std::optional<Block> child = readBlock(data, p, error);
-        if (!child) {
-            return std::nullopt;
-        }
-        block.children.append(*child);
-        p = align4(p + r.u16(p));
+    for (; p < end; p = align4(p + r.u16(p))) {
+        block.children.append(readBlock(data, p));
     }
     return block;
 }
 
 QString textValue(const QByteArray& value)
 {
-    QString text;
-    for (int i = 0; i + 1 < value.size(); i += 2) {
-        text.append(QChar(qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(value.constData()) + i)));
-    }
+    QString text(value.size() / 2, Qt::Uninitialized);
+    qFromLittleEndian<quint16>(value.constData(), text.size(), text.data());
     while (text.endsWith(QChar(0))) {
         text.chop(1);
     }
@@ -160,44 +142,25 @@ QString textValue(const QByteArray& value)
 VersionRecord decode(const QByteArray& res)
 {
     VersionRecord record;
-    record.resources = readRes(res, &record.error);
-    if (!record.error.isEmpty()) {
-        return record;
-    }
-    const Resource* version = nullptr;
-    for (const Resource& resource : record.resources) {
-        if (resource.type == ResourceTypeVersion) {
-            version = &resource;
-        }
-    }
-    if (!version) {
-        record.error = QStringLiteral("no version resource");
-        return record;
-    }
-    const std::optional<Block> root = readBlock(version->data, 0, &record.error);
-    if (!root) {
-        return record;
-    }
-    if (root->key != QLatin1String("VS_VERSION_INFO") || root->value.size() != 52) {
-        record.error = QStringLiteral("no VS_VERSION_INFO with a fixed part");
-        return record;
-    }
-    for (int i = 0; i < 13; ++i) {
-        record.fixed[i] = qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(root->value.constData()) + 4 * i);
-    }
-    for (const Block& info : root->children) {
-        if (info.key == QLatin1String("StringFileInfo")) {
-            for (const Block& table : info.children) {
-                record.stringTable = table.key;
-                for (const Block& string : table.children) {
+    record.resources = readRes(res);
+    const auto isVersion = [](const Resource& resource) { return resource.type == ResourceTypeVersion; };
+    const auto version = std::find_if(record.resources.crbegin(), record.resources.crend(), isVersion);
+    require(version != record.resources.crend(), QStringLiteral("no version resource"));
+    const Block root = readBlock(version->data, 0);
+    require(root.key == QLatin1String("VS_VERSION_INFO") && root.value.size() == 52,
+            QStringLiteral("no VS_VERSION_INFO with a fixed part"));
+    qFromLittleEndian<quint32>(root.value.constData(), 13, record.fixed.data());
+    for (const Block& info : root.children) {
+        for (const Block& child : info.children) {
+            if (info.key == QLatin1String("StringFileInfo")) {
+                record.stringTable = child.key;
+                for (const Block& string : child.children) {
                     record.strings.insert(string.key, textValue(string.value));
                 }
-            }
-        } else if (info.key == QLatin1String("VarFileInfo")) {
-            for (const Block& var : info.children) {
-                for (int i = 0; i + 3 < var.value.size(); i += 4) {
-                    record.translations.append(
-                        qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(var.value.constData()) + i));
+            } else if (info.key == QLatin1String("VarFileInfo")) {
+                const LittleEndianReader var(child.value);
+                for (int i = 0; i + 3 < child.value.size(); i += 4) {
+                    record.translations.append(var.u32(i));
                 }
             }
         }
@@ -205,33 +168,28 @@ VersionRecord decode(const QByteArray& res)
     return record;
 }
 
-struct Compiler {
-    QString program;
-    QStringList arguments;
-};
-
-// Finds the compiler and the arguments that turn in.rc into out.res.
-std::optional<Compiler> findCompiler(const QString& name, const QString& rc, const QString& res)
+// The command that turns in.rc into out.res, program first; empty when the
+// compiler is not installed.
+QStringList findCompiler(const QString& name, const QString& rc, const QString& res)
 {
+    const auto installed = [](const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); };
     if (name == QLatin1String("windres")) {
-        for (const char* candidate : {"i686-w64-mingw32-windres", "x86_64-w64-mingw32-windres", "windres"}) {
-            const QString program = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
+        for (const QString prefix : {"i686-w64-mingw32-", "x86_64-w64-mingw32-", ""}) {
+            const QString program = QStandardPaths::findExecutable(prefix + QStringLiteral("windres"));
             if (program.isEmpty()) {
                 continue;
             }
-            QStringList arguments;
+            QStringList command{
+                program, QStringLiteral("-i"), rc, QStringLiteral("-O"), QStringLiteral("res"), QStringLiteral("-o"),
+                res};
             // windres preprocesses with the MinGW C compiler, which a machine
             // with just the binutils lacks; the host's cpp does as well.
-            const QString prefix = QString::fromLatin1(candidate).chopped(QStringLiteral("windres").size());
-            if (QStandardPaths::findExecutable(prefix + QStringLiteral("gcc")).isEmpty()
-                && !QStandardPaths::findExecutable(QStringLiteral("cpp")).isEmpty()) {
-                arguments << QStringLiteral("--preprocessor=cpp");
+            if (!installed(prefix + QStringLiteral("gcc")) && installed(QStringLiteral("cpp"))) {
+                command.insert(1, QStringLiteral("--preprocessor=cpp"));
             }
-            arguments << QStringLiteral("-i") << rc << QStringLiteral("-O") << QStringLiteral("res")
-                      << QStringLiteral("-o") << res;
-            return Compiler{program, arguments};
+            return command;
         }
-        return std::nullopt;
+        return {};
     }
     // Debian names it by LLVM version unless the default llvm package is in;
     // -no-preprocess needs LLVM 13 or newer.
@@ -244,11 +202,24 @@ std::optional<Compiler> findCompiler(const QString& name, const QString& rc, con
         if (!program.isEmpty()) {
             // "--" keeps an absolute input path such as /check/... from being
             // read as the /c code-page option.
-            return Compiler{program,
-                            {QStringLiteral("-no-preprocess"), QStringLiteral("-fo"), res, QStringLiteral("--"), rc}};
+            return {program, QStringLiteral("-no-preprocess"), QStringLiteral("-fo"), res, QStringLiteral("--"), rc};
         }
     }
-    return std::nullopt;
+    return {};
+}
+
+QByteArray compile(const QStringList& command, const QString& res)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(command.first(), command.mid(1));
+    const bool ran
+        = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const QString output = QString::fromLocal8Bit(process.readAll());
+    require(ran, QStringLiteral("%1 failed:\n%2").arg(command.join(QLatin1Char(' ')), output));
+    QFile file(res);
+    require(file.open(QIODevice::ReadOnly), QStringLiteral("no output from %1").arg(command.first()));
+    return file.readAll();
 }
 
 QString rcPath()
@@ -263,6 +234,7 @@ class TestVersionResource : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void scriptIsPlainAscii();
     void strings_data();
     void strings();
@@ -272,11 +244,11 @@ private slots:
     void iconGroup();
 
 private:
-    // Compiles the script once per compiler; skips when it is absent.
-    const VersionRecord* compiled(const QString& compiler);
-
     QTemporaryDir dir_;
+    // The script compiled once by each compiler.
     QMap<QString, VersionRecord> records_;
+    // The record of the row's compiler, for the tests with rows.
+    const VersionRecord* record_ = nullptr;
 };
 
 void TestVersionResource::initTestCase()
@@ -285,34 +257,29 @@ void TestVersionResource::initTestCase()
     QVERIFY2(QFile::exists(rcPath()), qPrintable(rcPath()));
 }
 
-const VersionRecord* TestVersionResource::compiled(const QString& name)
+// Every test with rows runs on the record of its row's compiler, so the
+// compiling, the skip and the compiler's error are said once, here.
+void TestVersionResource::init()
 {
-    if (!records_.contains(name)) {
-        const QString res = dir_.filePath(name + QStringLiteral(".res"));
-        const std::optional<Compiler> compiler = findCompiler(name, rcPath(), res);
-        if (!compiler) {
-            return nullptr;
-        }
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(compiler->program, compiler->arguments);
-        VersionRecord record;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-            || process.exitCode() != 0) {
-            record.error = QStringLiteral("%1 %2 failed:\n%3")
-                               .arg(compiler->program, compiler->arguments.join(QLatin1Char(' ')),
-                                    QString::fromLocal8Bit(process.readAll()));
-        } else {
-            QFile file(res);
-            if (!file.open(QIODevice::ReadOnly)) {
-                record.error = QStringLiteral("no output from %1").arg(compiler->program);
-            } else {
-                record = decode(file.readAll());
-            }
-        }
-        records_.insert(name, record);
+    if (!QTest::currentDataTag()) {
+        return;
     }
-    return &records_[name];
+    QFETCH(QString, compiler);
+    if (!records_.contains(compiler)) {
+        const QString res = dir_.filePath(compiler + QStringLiteral(".res"));
+        const QStringList command = findCompiler(compiler, rcPath(), res);
+        if (command.isEmpty()) {
+            QSKIP("this resource compiler is not installed");
+        }
+        VersionRecord& record = records_[compiler];
+        try {
+            record = decode(compile(command, res));
+        } catch (const QString& error) {
+            record.error = error;
+        }
+    }
+    record_ = &records_[compiler];
+    QVERIFY2(record_->error.isEmpty(), qPrintable(record_->error));
 }
 
 void TestVersionResource::scriptIsPlainAscii()
@@ -320,11 +287,9 @@ void TestVersionResource::scriptIsPlainAscii()
     QFile file(rcPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray script = file.readAll();
-    for (int i = 0; i < script.size(); ++i) {
-        if (static_cast<uchar>(script[i]) >= 0x80) {
-            QFAIL(qPrintable(QStringLiteral("byte %1 of the script is not ASCII").arg(i)));
-        }
-    }
+    const auto wide = std::find_if(script.begin(), script.end(), [](char byte) { return uchar(byte) >= 0x80; });
+    QVERIFY2(wide == script.end(),
+             qPrintable(QStringLiteral("byte %1 of the script is not ASCII").arg(wide - script.begin())));
     QVERIFY(!script.contains("#pragma"));
 }
 
@@ -335,21 +300,21 @@ void TestVersionResource::strings_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    const QList<std::pair<const char*, QString>> rows = {
-        {"Comments", QString::fromUtf8(expected::Comments)},
-        {"FileDescription", QString::fromUtf8(expected::FileDescription)},
-        {"FileVersion", QString::fromUtf8(expected::Version)},
-        {"ProductVersion", QString::fromUtf8(expected::Version)},
-        {"CompanyName", QString::fromUtf8(expected::CompanyName)},
-        {"ProductName", QString::fromUtf8(expected::ProductName)},
-        {"LegalCopyright", QString::fromUtf8(expected::LegalCopyright)},
-        {"InternalName", QString::fromUtf8(expected::InternalName)},
-        {"OriginalFilename", QString::fromUtf8(expected::OriginalFilename)},
+    const std::pair<const char*, const char*> rows[] = {
+        {"Comments", expected::Comments},
+        {"FileDescription", expected::FileDescription},
+        {"FileVersion", expected::Version},
+        {"ProductVersion", expected::Version},
+        {"CompanyName", expected::CompanyName},
+        {"ProductName", expected::ProductName},
+        {"LegalCopyright", expected::LegalCopyright},
+        {"InternalName", expected::InternalName},
+        {"OriginalFilename", expected::OriginalFilename},
     };
     for (const char* compiler : {"windres", "llvm-rc"}) {
         for (const auto& [key, expected] : rows) {
             QTest::addRow("%s %s", compiler, key)
-                << QString::fromLatin1(compiler) << QString::fromLatin1(key) << expected;
+                << QString::fromLatin1(compiler) << QString::fromLatin1(key) << QString::fromUtf8(expected);
         }
     }
     // clang-format on
@@ -357,17 +322,10 @@ void TestVersionResource::strings_data()
 
 void TestVersionResource::strings()
 {
-    QFETCH(QString, compiler);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-
-    const VersionRecord* record = compiled(compiler);
-    if (!record) {
-        QSKIP("this resource compiler is not installed");
-    }
-    QVERIFY2(record->error.isEmpty(), qPrintable(record->error));
-    QVERIFY2(record->strings.contains(key), qPrintable(QStringList(record->strings.keys()).join(u',')));
-    QCOMPARE(record->strings.value(key), expected);
+    QVERIFY2(record_->strings.contains(key), qPrintable(QStringList(record_->strings.keys()).join(u',')));
+    QCOMPARE(record_->strings.value(key), expected);
 }
 
 void TestVersionResource::fixedVersion_data()
@@ -382,51 +340,32 @@ void TestVersionResource::fixedVersion_data()
 
 void TestVersionResource::fixedVersion()
 {
-    QFETCH(QString, compiler);
-    const VersionRecord* record = compiled(compiler);
-    if (!record) {
-        QSKIP("this resource compiler is not installed");
-    }
-    QVERIFY2(record->error.isEmpty(), qPrintable(record->error));
-
-    QCOMPARE(record->fixed[0], FixedFileInfoSignature);
-    // The numeric fields hold major and minor in the high and low halves of
-    // their first word, then zeros: file version, then product version.
+    // The signature; major and minor in the high and low halves of the first
+    // word of the file version, then a zero word, and the same for the product
+    // version; VOS_NT_WINDOWS32 and VFT_APP.
     const quint32 majorMinor = quint32(expected::VersionMajor) << 16 | quint32(expected::VersionMinor);
-    QCOMPARE(record->fixed[2], majorMinor);
-    QCOMPARE(record->fixed[3], quint32(0));
-    QCOMPARE(record->fixed[4], majorMinor);
-    QCOMPARE(record->fixed[5], quint32(0));
-    QCOMPARE(record->fixed[8], quint32(0x40004));  // VOS_NT_WINDOWS32
-    QCOMPARE(record->fixed[9], quint32(1));        // VFT_APP
+    const std::array<quint32, 13>& f = record_->fixed;
+    QCOMPARE((QList<quint32>{f[0], f[2], f[3], f[4], f[5], f[8], f[9]}),
+             (QList<quint32>{FixedFileInfoSignature, majorMinor, 0, majorMinor, 0, 0x40004, 1}));
 
     // Russian, UTF-16: the table's name and the translation it announces.
-    QCOMPARE(record->stringTable, QStringLiteral("041904B0"));
-    QCOMPARE(record->translations, (QList<quint32>{quint32(1200) << 16 | 0x0419}));
-    for (const Resource& resource : record->resources) {
+    QCOMPARE(record_->stringTable, QStringLiteral("041904B0"));
+    QCOMPARE(record_->translations, (QList<quint32>{quint32(1200) << 16 | 0x0419}));
+    for (const Resource& resource : record_->resources) {
         QCOMPARE(resource.language, 0x0419);
     }
 }
 
 void TestVersionResource::iconGroup_data()
 {
-    // clang-format off
     fixedVersion_data();
-    // clang-format on
 }
 
 void TestVersionResource::iconGroup()
 {
-    QFETCH(QString, compiler);
-    const VersionRecord* record = compiled(compiler);
-    if (!record) {
-        QSKIP("this resource compiler is not installed");
-    }
-    QVERIFY2(record->error.isEmpty(), qPrintable(record->error));
-
     QMap<int, int> icons;
     const Resource* group = nullptr;
-    for (const Resource& resource : record->resources) {
+    for (const Resource& resource : record_->resources) {
         if (resource.type == ResourceTypeIcon) {
             icons.insert(resource.id, resource.data.size());
         } else if (resource.type == ResourceTypeGroupIcon) {
@@ -437,24 +376,23 @@ void TestVersionResource::iconGroup()
     QVERIFY2(group, "no icon group");
     QCOMPARE(group->id, 1);
 
-    const acpower::test::LittleEndianReader r(group->data);
+    const LittleEndianReader r(group->data);
     QCOMPARE(r.u16(2), quint16(1));
     const int count = r.u16(4);
     QVERIFY(r.has(6, 14 * count));
     QList<int> sizes;
     for (int i = 0; i < count; ++i) {
         const int at = 6 + 14 * i;
-        const int width = static_cast<uchar>(group->data[at]) == 0 ? 256 : static_cast<uchar>(group->data[at]);
-        sizes.append(width);
+        sizes.append(r.iconSide(at));
         // Every entry of the group must point at an icon image of its size.
         const int id = r.u16(at + 12);
         QVERIFY2(icons.contains(id), qPrintable(QStringLiteral("icon %1 missing").arg(id)));
         QCOMPARE(icons.value(id), int(r.u32(at + 8)));
     }
     // Small for lists and title bars, large for Explorer's big views.
-    QVERIFY(sizes.contains(16));
-    QVERIFY(sizes.contains(32));
-    QVERIFY(sizes.contains(256));
+    for (const int size : {16, 32, 256}) {
+        QVERIFY2(sizes.contains(size), qPrintable(QString::number(size)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVersionResource)
