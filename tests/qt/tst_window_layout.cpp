@@ -33,11 +33,6 @@ namespace {
 
 namespace form = acpower::form;
 
-QString Latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
-
 // The form is drawn in twips; the Qt window is laid out at 96 dots per inch.
 QRect PixelsOf(const form::Twips& rect)
 {
@@ -172,7 +167,7 @@ void WindowLayoutTest::window()
     }
     QCOMPARE(stacked, table);
 
-    const auto* selector = ControlNamed<QComboBox>(window, QStringLiteral("Combo1"));
+    const auto* selector = ControlNamed<QComboBox>(window, "Combo1");
     QVERIFY(selector != nullptr);
     QVERIFY2(!selector->isEditable(), "the selector takes no typed text");
 
@@ -207,7 +202,7 @@ void WindowLayoutTest::controls()
     const form::Control& expected = form::Form1Controls.at(static_cast<std::size_t>(row));
 
     const acpower::MainWindow window;
-    const QWidget* control = ControlNamed(window, Latin1(expected.Name));
+    const QWidget* control = ControlNamed(window, expected.Name);
     QVERIFY(control != nullptr);
     QCOMPARE(control->metaObject()->className(), QtClassOf(expected));
     QCOMPARE(control->geometry(), PixelsOf(expected.Rect));
@@ -247,11 +242,10 @@ void WindowLayoutTest::controls()
     if (expected.LabelFor.empty()) {
         return;
     }
-    QAccessibleInterface* named
-        = QAccessible::queryAccessibleInterface(ControlNamed(window, Latin1(expected.LabelFor)));
+    QAccessibleInterface* named = QAccessible::queryAccessibleInterface(ControlNamed(window, expected.LabelFor));
     QVERIFY(named != nullptr);
     // Every platform's bridge offers the labelling caption as a relation.
-    const QString name = QString::fromStdU16String(std::u16string(expected.Caption));
+    const QString name = ToQString(expected.Caption);
     QStringList labels;
     for (const auto& relation : named->relations(QAccessible::Label)) {
         labels.append(relation.first->text(QAccessible::Name));
@@ -268,17 +262,15 @@ void WindowLayoutTest::controls()
 // last one comes back to the first.
 void WindowLayoutTest::tabOrder()
 {
-    acpower::MainWindow window;
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto window = ActiveWindow();
+    QVERIFY(window != nullptr);
     QStringList expected;
     for (const form::Control* control : form::TabOrder()) {
         expected.append(Latin1(control->Name));
     }
     expected.append(expected.front());
 
-    ControlNamed(window, expected.front())->setFocus(Qt::TabFocusReason);
+    window->findChild<QWidget*>(expected.front())->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
@@ -304,7 +296,7 @@ void WindowLayoutTest::selectorEntriesShowWhole()
     QFETCH(int, index);
 
     acpower::MainWindow window;
-    auto* selector = ControlNamed<acpower::SelectorBox>(window, QStringLiteral("Combo1"));
+    auto* selector = ControlNamed<acpower::SelectorBox>(window, "Combo1");
     QVERIFY(selector != nullptr);
     selector->setCurrentIndex(index);
     QStyleOptionComboBox option;
@@ -366,7 +358,7 @@ void WindowLayoutTest::readableOnEveryTheme()
     QCoreApplication::processEvents();
     const QStringList room{"25", "2,8", "3", "2", "1000"};
     for (int i = 0; i < room.size(); ++i) {
-        ControlNamed<QLineEdit>(window, QStringLiteral("Text%1").arg(i + 1))->setText(room[i]);
+        window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))->setText(room[i]);
     }
     const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(drawn.size(), window.size());
@@ -375,7 +367,7 @@ void WindowLayoutTest::readableOnEveryTheme()
         if (control.Kind != form::ControlKind::Caption && control.Kind != form::ControlKind::ResultBox) {
             continue;
         }
-        const QWidget* widget = ControlNamed(window, Latin1(control.Name));
+        const QWidget* widget = ControlNamed(window, control.Name);
         QVERIFY(widget != nullptr);
         // A result's text lies inside the box's frame.
         const int frame = control.Kind == form::ControlKind::ResultBox ? 3 : 0;
