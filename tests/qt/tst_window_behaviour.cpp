@@ -152,8 +152,9 @@ private:
 };
 
 // Hovers as the mouse does: the box gets the tool-tip request at its middle.
-void Hover(QWidget* box)
+void Hover(const QWidget& window, std::string_view name)
 {
+    QWidget* box = ControlNamed(window, name);
     const QPoint middle = box->rect().center();
     QHelpEvent hover(QEvent::ToolTip, middle, box->mapToGlobal(middle));
     QApplication::sendEvent(box, &hover);
@@ -230,12 +231,10 @@ private slots:
         for (std::size_t i = 0; i < acpower::test::ExampleRoomTexts.size(); ++i) {
             adapter_->Set(BoxNames[i], acpower::test::ExampleRoomTexts[i], SetBy::Program);
         }
-        auto* volume = ControlNamed<QLineEdit>(*window_, "Text6");
-        auto* power = ControlNamed<QLineEdit>(*window_, "Text7");
-        volume->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(volume, Qt::Key_Tab);
-        QCOMPARE(Note(), QStringLiteral("Text7: ") + power->toolTip());
-        QTest::keyClick(power, Qt::Key_Tab);
+        ControlNamed(*window_, "Text6")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Note(), QStringLiteral("Text7: ") + ToQString(adapter_->Read(Reading::Hover, "Text7")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(Note(), QString());
     }
 
@@ -250,19 +249,17 @@ private slots:
             adapter_->Type(BoxNames[i], room[i]);
             QCOMPARE(ToQString(adapter_->Read(Reading::Text, BoxNames[i])), ToQString(room[i]));
         }
-        auto* volume = ControlNamed<QLineEdit>(*window_, "Text6");
-        auto* power = ControlNamed<QLineEdit>(*window_, "Text7");
-        QCOMPARE(volume->text(), QStringLiteral("70"));
-        QCOMPARE(power->text(), QStringLiteral("3.3"));
+        QCOMPARE(ToQString(adapter_->Read(Reading::Text, "Text6")), QStringLiteral("70"));
+        QCOMPARE(ToQString(adapter_->Read(Reading::Text, "Text7")), QStringLiteral("3.3"));
 
-        Hover(power);
+        Hover(*window_, "Text7");
         QVERIFY(QToolTip::isVisible());
         const QStringList explained = QToolTip::text().split(QLatin1Char('\n'));
         QCOMPARE(explained.value(0), QStringLiteral("Мощность кондиционера: 3.3 кВт"));
         QVERIFY2(explained.contains(QStringLiteral("эл. приборы 1,000 Вт × 0.3 = 300 Вт")),
                  qPrintable(QToolTip::text()));
         QCOMPARE(explained.constLast(), QStringLiteral("Подойдет сплит-система класса 12 (3.52 кВт)."));
-        Hover(volume);
+        Hover(*window_, "Text6");
         QVERIFY(QToolTip::text().startsWith(QStringLiteral("Объем помещения: 70 куб. м")));
         QToolTip::hideText();
     }
