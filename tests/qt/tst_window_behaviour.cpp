@@ -1,10 +1,8 @@
 // The Qt window through the behaviour table every window runs, and after it
 // what only Qt has: the accessible description, the note's own time-out, the
-// C locale, the read-only result boxes and the hint that Tab brings up.
+// C locale, the copyable result boxes and the hint that Tab brings up.
 
 #include "core/hints.h"
-#include "qt/main_window.h"
-#include "tests/qt/url_recorder.h"
 #include "tests/qt/window_controls.h"
 #include "tests/support/behaviour_table.h"
 #include "tests/support/example_room.h"
@@ -19,78 +17,52 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QUrl>
 
 #include <memory>
 
+using acpower::test::BoxNames;
 using acpower::test::Reading;
 using acpower::test::SetBy;
 
 namespace {
-
-QString ToQString(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
-
-QString NameOf(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
-}
-
-// One key press per character, as a keyboard delivers them; '\b' stands for
-// Backspace. QTest::keyClick knows Latin-1 only, so Cyrillic goes through
-// sendKeyEvent with the character as the event's text.
-void TypeKeys(QWidget* box, const QString& keys)
-{
-    for (const QChar key : keys) {
-        if (key == QLatin1Char('\b')) {
-            QTest::keyClick(box, Qt::Key_Backspace);
-        } else if (key.unicode() < 0x100) {
-            QTest::keyClick(box, key.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
-        }
-    }
-}
 
 acpower::test::Place PlaceOf(const QRect& rect)
 {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-// Shown and active, so that the keyboard focus is where a user's keys go.
-std::unique_ptr<acpower::MainWindow> ActiveWindow()
-{
-    auto window = std::make_unique<acpower::MainWindow>();
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) {
-        return nullptr;
-    }
-    return window;
-}
-
 class QtWindow : public acpower::test::WindowAdapter {
 public:
-    explicit QtWindow(acpower::MainWindow& window, const UrlRecorder& browser)
+    QtWindow(acpower::MainWindow& window, const std::u16string& pagesOpened)
         : window_(window)
-        , browser_(browser)
+        , pagesOpened_(pagesOpened)
     {
     }
 
+    // One key press per character, as a keyboard delivers them. QTest::keyClick
+    // knows Latin-1 only, so Cyrillic goes through sendKeyEvent with the
+    // character as the event's text.
     void Type(std::string_view box, std::u16string_view keys) override
     {
-        auto* edit = Box(box);
+        auto* edit = ControlNamed<QLineEdit>(window_, box);
         edit->end(false);
-        TypeKeys(edit, ToQString(keys));
+        for (const QChar key : ToQString(keys)) {
+            if (key == QLatin1Char('\b')) {
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            } else if (key.unicode() < 0x100) {
+                QTest::keyClick(edit, key.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(key), Qt::NoModifier);
+            }
+        }
     }
 
     void Set(std::string_view box, std::u16string_view text, SetBy how) override
     {
-        auto* edit = Box(box);
+        auto* edit = ControlNamed<QLineEdit>(window_, box);
         if (how == SetBy::Program) {
             edit->setText(ToQString(text));
             return;
@@ -102,7 +74,7 @@ public:
 
     void Pick(int position) override
     {
-        auto* selector = ControlNamed<QComboBox>(window_, QStringLiteral("Combo1"));
+        auto* selector = ControlNamed<QComboBox>(window_, "Combo1");
         selector->showPopup();
         QAbstractItemView* list = selector->view();
         list->setCurrentIndex(list->model()->index(position, 0));
@@ -111,7 +83,7 @@ public:
 
     void Click(std::string_view control) override
     {
-        QTest::mouseClick(ControlNamed(window_, NameOf(control)), Qt::LeftButton);
+        QTest::mouseClick(ControlNamed(window_, control), Qt::LeftButton);
     }
 
     // The window is the program's only one: closing it must end the event
@@ -133,14 +105,18 @@ public:
 
     std::u16string Read(Reading what, std::string_view name) override
     {
-        const QWidget* control = ControlNamed(window_, NameOf(name));
+        const QWidget* control = ControlNamed(window_, name);
         const auto* selector = qobject_cast<const QComboBox*>(control);
+        QStringList items;
         switch (what) {
         case Reading::Text:
             return (selector != nullptr ? selector->currentText() : control->property("text").toString())
                 .toStdU16String();
         case Reading::List:
-            return ItemsOf(*selector);
+            for (int i = 0; i < selector->count(); ++i) {
+                items.append(selector->itemText(i));
+            }
+            return items.join(QLatin1Char('\n')).toStdU16String();
         case Reading::Tip:
             return Note();
         case Reading::Hover:
@@ -149,27 +125,13 @@ public:
             return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName().toStdU16String()
                                                           : std::u16string();
         case Reading::Pages:
-            return PagesOpened();
+            return pagesOpened_;
         default:
             return u"(no such reading)";
         }
     }
 
 private:
-    QLineEdit* Box(std::string_view name) const
-    {
-        return ControlNamed<QLineEdit>(window_, NameOf(name));
-    }
-
-    static std::u16string ItemsOf(const QComboBox& selector)
-    {
-        QStringList items;
-        for (int i = 0; i < selector.count(); ++i) {
-            items.append(selector.itemText(i));
-        }
-        return items.join(QLatin1Char('\n')).toStdU16String();
-    }
-
     std::u16string Note() const
     {
         const auto* tip = window_.findChild<QLabel*>(QStringLiteral("BoxTip"));
@@ -177,30 +139,22 @@ private:
             return {};
         }
         std::vector<acpower::test::BoxPlace> places;
-        for (const std::string_view name : acpower::test::BoxNames) {
-            const QLineEdit* box = Box(name);
+        for (const std::string_view name : BoxNames) {
+            const auto* box = ControlNamed(window_, name);
             places.push_back({name, PlaceOf(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()))});
         }
         return acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(tip->geometry()), places),
                                           tip->text().toStdU16String());
     }
 
-    std::u16string PagesOpened() const
-    {
-        std::u16string pages;
-        for (const QUrl& url : browser_.opened) {
-            pages += url.toString().toStdU16String() + u"\n";
-        }
-        return pages;
-    }
-
     acpower::MainWindow& window_;
-    const UrlRecorder& browser_;
+    const std::u16string& pagesOpened_;
 };
 
 // Hovers as the mouse does: the box gets the tool-tip request at its middle.
-void Hover(QWidget* box)
+void Hover(const QWidget& window, std::string_view name)
 {
+    QWidget* box = ControlNamed(window, name);
     const QPoint middle = box->rect().center();
     QHelpEvent hover(QEvent::ToolTip, middle, box->mapToGlobal(middle));
     QApplication::sendEvent(box, &hover);
@@ -211,17 +165,24 @@ void Hover(QWidget* box)
 class WindowBehaviourTest : public QObject {
     Q_OBJECT
 
+public slots:
+    // Stands in for the desktop's browser: QDesktopServices hands it every web
+    // address the program opens, so no test ever starts a real browser.
+    void Open(const QUrl& url)
+    {
+        pagesOpened_ += url.toString().toStdU16String() + u"\n";
+    }
+
 private slots:
     void initTestCase()
     {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser_, "Open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser_, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
     }
 
     void init()
     {
-        browser_.opened.clear();
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        Start(QLocale(QLocale::Russian, QLocale::Russia));
     }
 
     void cleanupTestCase()
@@ -232,10 +193,7 @@ private slots:
 
     void behaviourTable()
     {
-        const auto window = ActiveWindow();
-        QVERIFY(window != nullptr);
-        QtWindow adapter(*window, browser_);
-        acpower::test::RunBehaviourTable(adapter);
+        acpower::test::RunBehaviourTable(*adapter_);
         QCOMPARE(acpower::test::Summary(), 0);
     }
 
@@ -243,36 +201,23 @@ private slots:
     // must not outlive the note; left alone, the note goes by itself.
     void noteIsReadOutAndGoesByItself()
     {
-        const auto window = ActiveWindow();
-        QVERIFY(window != nullptr);
-        QtWindow adapter(*window, browser_);
-        const auto* area = ControlNamed<QLineEdit>(*window, QStringLiteral("Text1"));
-        adapter.Type("Text1", u"x");
-        // The window makes its note on first use.
-        const auto* tip = window->findChild<QLabel*>(QStringLiteral("BoxTip"));
-        QVERIFY(tip != nullptr && tip->isVisible());
-        QCOMPARE(area->accessibleDescription(), tip->text());
-        adapter.Type("Text1", u"3");
-        QVERIFY(!tip->isVisible());
+        const auto* area = ControlNamed<QLineEdit>(*window_, "Text1");
+        adapter_->Type("Text1", u"x");
+        QCOMPARE(QStringLiteral("Text1: ") + area->accessibleDescription(), Note());
+        adapter_->Type("Text1", u"3");
         QCOMPARE(area->accessibleDescription(), QString());
 
-        adapter.Type("Text1", u"-");
-        QVERIFY(tip->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), acpower::NoticeMilliseconds + 2000);
+        adapter_->Type("Text1", u"-");
+        QVERIFY(!Note().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(Note().isEmpty(), acpower::NoticeMilliseconds + 2000);
     }
 
-    void resultBoxesIgnoreTypingButCopy()
+    // The result boxes take no typing (a row of the table), but copy.
+    void resultBoxesCopy()
     {
-        const auto window = ActiveWindow();
-        QVERIFY(window != nullptr);
-        QtWindow adapter(*window, browser_);
-        adapter.Set("Text1", u"25", SetBy::Program);
-        adapter.Set("Text2", u"2", SetBy::Program);
-        auto* volume = ControlNamed<QLineEdit>(*window, QStringLiteral("Text6"));
-        QCOMPARE(volume->text(), QStringLiteral("50"));
-        TypeKeys(volume, QStringLiteral("9\b"));
-        QCOMPARE(volume->text(), QStringLiteral("50"));
-
+        adapter_->Set("Text1", u"25", SetBy::Program);
+        adapter_->Set("Text2", u"2", SetBy::Program);
+        auto* volume = ControlNamed<QLineEdit>(*window_, "Text6");
         QApplication::clipboard()->clear();
         QTest::keySequence(volume, QKeySequence::SelectAll);
         QTest::keySequence(volume, QKeySequence::Copy);
@@ -283,55 +228,64 @@ private slots:
     // the mouse gets; the next Tab takes it away.
     void tabBringsUpThePowersExplanation()
     {
-        const auto window = ActiveWindow();
-        QVERIFY(window != nullptr);
-        QtWindow adapter(*window, browser_);
         for (std::size_t i = 0; i < acpower::test::ExampleRoomTexts.size(); ++i) {
-            adapter.Set(acpower::test::BoxNames[i], acpower::test::ExampleRoomTexts[i], SetBy::Program);
+            adapter_->Set(BoxNames[i], acpower::test::ExampleRoomTexts[i], SetBy::Program);
         }
-        auto* volume = ControlNamed<QLineEdit>(*window, QStringLiteral("Text6"));
-        auto* power = ControlNamed<QLineEdit>(*window, QStringLiteral("Text7"));
-        volume->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(volume, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), power);
-        QVERIFY(!power->toolTip().isEmpty());
-        QCOMPARE(ToQString(adapter.Read(Reading::Tip, {})), QStringLiteral("Text7: ") + power->toolTip());
-        QTest::keyClick(power, Qt::Key_Tab);
-        QCOMPARE(ToQString(adapter.Read(Reading::Tip, {})), QString());
+        ControlNamed(*window_, "Text6")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Note(), QStringLiteral("Text7: ") + ToQString(adapter_->Read(Reading::Hover, "Text7")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Note(), QString());
     }
 
     // As a container or minimal system starts the program: point decimals,
     // comma groups, and a comma or a grouped number typed all the same.
     void plainSystem()
     {
-        QLocale::setDefault(QLocale::c());
-        const auto window = ActiveWindow();
-        QVERIFY(window != nullptr);
-        QtWindow adapter(*window, browser_);
+        Start(QLocale::c());
+        QVERIFY(adapter_ != nullptr);
         const std::array<std::u16string_view, 5> room{u"25", u"2,8", u"3", u"2", u"1 000"};
         for (std::size_t i = 0; i < room.size(); ++i) {
-            adapter.Type(acpower::test::BoxNames[i], room[i]);
-            QCOMPARE(ToQString(adapter.Read(Reading::Text, acpower::test::BoxNames[i])), ToQString(room[i]));
+            adapter_->Type(BoxNames[i], room[i]);
+            QCOMPARE(ToQString(adapter_->Read(Reading::Text, BoxNames[i])), ToQString(room[i]));
         }
-        auto* volume = ControlNamed<QLineEdit>(*window, QStringLiteral("Text6"));
-        auto* power = ControlNamed<QLineEdit>(*window, QStringLiteral("Text7"));
-        QCOMPARE(volume->text(), QStringLiteral("70"));
-        QCOMPARE(power->text(), QStringLiteral("3.3"));
+        QCOMPARE(ToQString(adapter_->Read(Reading::Text, "Text6")), QStringLiteral("70"));
+        QCOMPARE(ToQString(adapter_->Read(Reading::Text, "Text7")), QStringLiteral("3.3"));
 
-        Hover(power);
+        Hover(*window_, "Text7");
         QVERIFY(QToolTip::isVisible());
         const QStringList explained = QToolTip::text().split(QLatin1Char('\n'));
         QCOMPARE(explained.value(0), QStringLiteral("Мощность кондиционера: 3.3 кВт"));
         QVERIFY2(explained.contains(QStringLiteral("эл. приборы 1,000 Вт × 0.3 = 300 Вт")),
                  qPrintable(QToolTip::text()));
         QCOMPARE(explained.constLast(), QStringLiteral("Подойдет сплит-система класса 12 (3.52 кВт)."));
-        Hover(volume);
+        Hover(*window_, "Text6");
         QVERIFY(QToolTip::text().startsWith(QStringLiteral("Объем помещения: 70 куб. м")));
         QToolTip::hideText();
     }
 
 private:
-    UrlRecorder browser_;
+    // A fresh window under the regional settings given, the last one gone.
+    void Start(const QLocale& locale)
+    {
+        adapter_.reset();
+        window_.reset();
+        pagesOpened_.clear();
+        QLocale::setDefault(locale);
+        window_ = ActiveWindow();
+        QVERIFY(window_ != nullptr);
+        adapter_ = std::make_unique<QtWindow>(*window_, pagesOpened_);
+    }
+
+    // The note the adapter reads, "Box: text", or "" for none.
+    QString Note() const
+    {
+        return ToQString(adapter_->Read(Reading::Tip, {}));
+    }
+
+    std::u16string pagesOpened_;
+    std::unique_ptr<acpower::MainWindow> window_;
+    std::unique_ptr<QtWindow> adapter_;
 };
 
 QTEST_MAIN(WindowBehaviourTest)

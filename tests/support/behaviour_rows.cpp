@@ -156,6 +156,8 @@ std::vector<Row> BehaviourRows()
             Set("Text5", Beyond), Sees("Text5", u""), Shows(u"70", u"3"), Note("Text5", u"«400000000000000…»" + TooBig)}},
         {"a volume overflow shows nothing", RoomTexts{u"", Huge, u"", u"", u""}, {
             Set("Text1", Huge), Sees("Text1", Huge), Shows(u"", u"")}},
+        {"the result boxes take no typing", ExampleRoomTexts, {
+            TypeSeeing("Text6", u"9\b", u"70|70"), TypeSeeing("Text7", u"9\b", u"3,3|3,3")}},
         {"pick the sunny side", ExampleRoomTexts, {Pick(0), Sees("Combo1", u"солнечную"), Shows(u"70", u"4")}},
         // Only a recalculation can mend the spoilt power box.
         {"pick the side shown: it recalculates all the same", ExampleRoomTexts, {
