@@ -10,23 +10,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
-#include <optional>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace acpower::win32::test {
 namespace {
 
-constexpr int Dpi = 96;
+using acpower::test::Reading;
 
-RECT ExpectedRect(const form::Control& control)
-{
-    const int left = form::TwipsToPixels(control.Rect.Left, Dpi);
-    const int top = form::TwipsToPixels(control.Rect.Top, Dpi);
-    return {left, top, left + form::TwipsToPixels(control.Rect.Width, Dpi),
-            top + form::TwipsToPixels(control.Rect.Height, Dpi)};
-}
+constexpr int Dpi = 96;
 
 std::string SizeText(SIZE size)
 {
@@ -39,59 +33,73 @@ std::string RectText(const RECT& rect)
         + std::to_string(rect.bottom) + ")";
 }
 
-RECT RectInClient(HWND window, HWND control)
+std::string Named(const form::Control& control, const std::string& what)
+{
+    return std::string(control.Name) + ": " + what;
+}
+
+RECT ClientRect(HWND window)
 {
     RECT rect = {};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+    GetClientRect(window, &rect);
     return rect;
 }
 
-// The window's client area as drawn on the screen.
-class ScreenShot {
+using GdiObject = std::unique_ptr<void, decltype(&DeleteObject)>;
+
+// A bitmap to draw into, or to copy the screen into, and read pixels from.
+// The DC goes first, and with it the bitmap's selection.
+class Canvas {
 public:
-    explicit ScreenShot(HWND window)
+    Canvas(int width, int height)
     {
-        RECT client = {};
-        GetClientRect(window, &client);
+        const HDC screen = GetDC(nullptr);
+        bitmap_.reset(CreateCompatibleBitmap(screen, width, height));
+        ReleaseDC(nullptr, screen);
+        SelectObject(Dc(), bitmap_.get());
+    }
+    // The window's client area as drawn on the screen, with the focus on a
+    // window of the driver's own, so that no caret or focus highlight is
+    // drawn over the program's texts.
+    explicit Canvas(HWND window)
+        : Canvas(ClientRect(window).right, ClientRect(window).bottom)
+    {
+        const std::unique_ptr<HWND__, decltype(&DestroyWindow)> elsewhere(
+            CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
+                            nullptr, nullptr),
+            &DestroyWindow);
+        SetForegroundWindow(elsewhere.get());
+        Sleep(300);
         POINT origin = {0, 0};
         ClientToScreen(window, &origin);
         const HDC screen = GetDC(nullptr);
-        memory_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        previous_ = SelectObject(memory_, bitmap_);
-        BitBlt(memory_, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+        BitBlt(Dc(), 0, 0, ClientRect(window).right, ClientRect(window).bottom, screen, origin.x, origin.y, SRCCOPY);
         ReleaseDC(nullptr, screen);
     }
-    ~ScreenShot()
-    {
-        SelectObject(memory_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(memory_);
-    }
-    ScreenShot(const ScreenShot&) = delete;
-    ScreenShot& operator=(const ScreenShot&) = delete;
 
-    COLORREF Pixel(int x, int y) const
+    HDC Dc() const
     {
-        return GetPixel(memory_, x, y);
+        return dc_.get();
     }
-    bool Contains(const RECT& area, COLORREF colour) const
+    void ForEachPixel(const RECT& area, const std::function<void(int, int, COLORREF)>& visit) const
     {
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
-                if (Pixel(x, y) == colour) {
-                    return true;
-                }
+                visit(x, y, GetPixel(Dc(), x, y));
             }
         }
-        return false;
+    }
+    // How many pixels of the area have each colour.
+    std::map<COLORREF, int> Colours(const RECT& area) const
+    {
+        std::map<COLORREF, int> counts;
+        ForEachPixel(area, [&counts](int, int, COLORREF pixel) { ++counts[pixel]; });
+        return counts;
     }
 
 private:
-    HDC memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    GdiObject bitmap_{nullptr, &DeleteObject};
+    std::unique_ptr<HDC__, decltype(&DeleteDC)> dc_{CreateCompatibleDC(nullptr), &DeleteDC};
 };
 
 COLORREF ColourOf(const form::Rgb& colour)
@@ -99,62 +107,46 @@ COLORREF ColourOf(const form::Rgb& colour)
     return RGB(colour.Red, colour.Green, colour.Blue);
 }
 
-// Ink: nearer the text's colour than the background's, so that smoothed
-// edges count as they look.
-bool IsInk(COLORREF pixel, COLORREF text, COLORREF background)
+form::Rgb RgbOf(COLORREF colour)
+{
+    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The box around the area's ink: pixels nearer the text's colour than the
+// background's, so that smoothed edges count as they look.
+SIZE InkSize(const Canvas& canvas, const RECT& area, COLORREF text, COLORREF background)
 {
     const auto distance = [](COLORREF a, COLORREF b) {
         return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b))
             + std::abs(GetBValue(a) - GetBValue(b));
     };
-    return distance(pixel, text) < distance(pixel, background);
-}
-
-template <typename PixelAt>
-SIZE InkSize(const RECT& area, COLORREF text, COLORREF background, PixelAt pixelAt)
-{
     RECT ink = {area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (IsInk(pixelAt(x, y), text, background)) {
-                ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
-                       std::max<LONG>(ink.bottom, y + 1)};
-            }
+    canvas.ForEachPixel(area, [&](int x, int y, COLORREF pixel) {
+        if (distance(pixel, text) < distance(pixel, background)) {
+            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                   std::max<LONG>(ink.bottom, y + 1)};
         }
-    }
+    });
     return {std::max<LONG>(0, ink.right - ink.left), std::max<LONG>(0, ink.bottom - ink.top)};
 }
 
-std::string Named(const form::Control& control, const char* what)
-{
-    return std::string(control.Name) + ": " + what;
-}
-
 // Where a control's text is drawn: inside the sunken frame of a box, left
-// of a selector's button.
-RECT TextArea(const form::Control& described, RECT rect)
+// of a selector's button. The brand's captions touch; each keeps to the part
+// no neighbour draws on.
+RECT TextArea(const ProgramUnderTest& program, const form::Control& described)
 {
+    RECT rect = program.Rect(described.Name);
     if (described.Kind == form::ControlKind::Caption) {
-        // The brand's captions touch; each keeps to the part no neighbour
-        // draws on.
         for (const form::Control& other : form::Form1Controls) {
-            const RECT theirs = ExpectedRect(other);
-            RECT common = {};
-            if (&other == &described || !IntersectRect(&common, &rect, &theirs)) {
-                continue;
-            }
-            if (theirs.left > rect.left) {
-                rect.right = std::min(rect.right, theirs.left);
-            } else {
-                rect.left = std::max(rect.left, theirs.right);
+            const RECT theirs = program.Rect(other.Name);
+            if (&other != &described) {
+                SubtractRect(&rect, &rect, &theirs);
             }
         }
         return rect;
     }
     InflateRect(&rect, -2, -2);
-    if (described.Kind == form::ControlKind::Selector) {
-        rect.right -= GetSystemMetrics(SM_CXVSCROLL);
-    }
+    rect.right -= described.Kind == form::ControlKind::Selector ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     return rect;
 }
 
@@ -165,85 +157,69 @@ COLORREF TextColourOf(const form::Control& described)
 
 COLORREF BackgroundOf(const form::Control& described)
 {
-    if (described.Background) {
-        return ColourOf(*described.Background);
-    }
-    return GetSysColor(described.Kind == form::ControlKind::Caption ? COLOR_BTNFACE : COLOR_WINDOW);
+    const int system = described.Kind == form::ControlKind::Caption ? COLOR_BTNFACE : COLOR_WINDOW;
+    return described.Background ? ColourOf(*described.Background) : GetSysColor(system);
 }
 
 // The same text drawn here in the font the table names, with the same
-// alignment and wrapping, inside a bitmap of the control's size.
-SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& caption, const RECT& area, COLORREF text,
-                       COLORREF background)
+// alignment and wrapping, inside a bitmap of the area's size.
+SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& caption, const RECT& area)
 {
     const form::Font font = described.OwnFont.value_or(form::Form1.DefaultFont);
     const std::u16string face(font.Face.begin(), font.Face.end());
-    const HFONT gdiFont
-        = CreateFontW(-MulDiv(font.CentiPoints, Dpi, 7200), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                      FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_DONTCARE, reinterpret_cast<const wchar_t*>(face.c_str()));
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    const HGDIOBJ oldFont = SelectObject(memory, gdiFont);
-    RECT box = {0, 0, width, height};
-    const HBRUSH backgroundBrush = CreateSolidBrush(background);
-    FillRect(memory, &box, backgroundBrush);
-    DeleteObject(backgroundBrush);
-    SetTextColor(memory, text);
-    SetBkMode(memory, TRANSPARENT);
-    UINT format = DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
-    format |= described.Align == form::TextAlign::Right ? DT_RIGHT : DT_LEFT;
-    if (described.WordWrap) {
-        format |= DT_WORDBREAK;
-    }
-    DrawTextW(memory, reinterpret_cast<const wchar_t*>(caption.c_str()), -1, &box, format);
-    const SIZE ink = InkSize(box, text, background, [memory](int x, int y) { return GetPixel(memory, x, y); });
-    SelectObject(memory, oldFont);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    DeleteObject(gdiFont);
-    return ink;
+    const GdiObject gdiFont(CreateFontW(-MulDiv(font.CentiPoints, Dpi, 7200), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
+                                        FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                        reinterpret_cast<const wchar_t*>(face.c_str())),
+                            &DeleteObject);
+    RECT box = {0, 0, area.right - area.left, area.bottom - area.top};
+    const Canvas canvas(box.right, box.bottom);
+    SelectObject(canvas.Dc(), gdiFont.get());
+    SetDCBrushColor(canvas.Dc(), BackgroundOf(described));
+    FillRect(canvas.Dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetTextColor(canvas.Dc(), TextColourOf(described));
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    const UINT align = described.Align == form::TextAlign::Right ? DT_RIGHT : DT_LEFT;
+    DrawTextW(canvas.Dc(), reinterpret_cast<const wchar_t*>(caption.c_str()), -1, &box,
+              DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP | align | (described.WordWrap ? DT_WORDBREAK : 0));
+    return InkSize(canvas, box, TextColourOf(described), BackgroundOf(described));
 }
 
 // Another process's GDI font cannot be read under Wine, so the font is
 // judged by what it drew: the ink of the control's text must have the size
-// the table's face, size and weight give that text.
-void CheckFont(const ScreenShot& shot, const RECT& rect, const form::Control& described, const std::u16string& text)
+// the table's face, size and weight give that text. Then its colours, and a
+// selector's height, which the window measures and corrects: the frame
+// around the selection field differs between systems.
+void CheckControl(ProgramUnderTest& program, const Canvas& shot, const form::Control& described)
 {
-    const RECT area = TextArea(described, rect);
-    const COLORREF ink = TextColourOf(described);
-    const COLORREF background = BackgroundOf(described);
-    const SIZE drawn = InkSize(area, ink, background, [&shot](int x, int y) { return shot.Pixel(x, y); });
-    const SIZE expected = InkOfExpectedFont(described, text, area, ink, background);
+    const RECT rect = program.Rect(described.Name);
+    const RECT area = TextArea(program, described);
+    const SIZE drawn = InkSize(shot, area, TextColourOf(described), BackgroundOf(described));
+    const SIZE expected = InkOfExpectedFont(described, program.Read(Reading::Text, described.Name), area);
     // Two pixels of slack: the screen and a memory bitmap do not always end
     // a text's last letter alike. Another face, size or weight is further off.
-    Expect(std::abs(drawn.cx - expected.cx) <= 2 && std::abs(drawn.cy - expected.cy) <= 1 && expected.cx > 0,
-           Named(described, "font: text drawn ") + SizeText(drawn) + ", the table's font draws " + SizeText(expected));
-}
-
-void CheckColours(const ScreenShot& shot, const RECT& rect, const form::Control& described)
-{
+    Expect(program.Control(described.Name) != nullptr && std::abs(drawn.cx - expected.cx) <= 2
+               && std::abs(drawn.cy - expected.cy) <= 1 && expected.cx > 0,
+           Named(described, "exists with its ID; font: text drawn ") + SizeText(drawn) + ", the table's font draws "
+               + SizeText(expected));
     if (!described.Caption.empty()) {
-        Expect(shot.Contains(rect, TextColourOf(described)), Named(described, "text colour"));
+        Expect(shot.Colours(rect).count(TextColourOf(described)) > 0, Named(described, "text colour"));
     }
     if (described.Background) {
         // Inside the sunken frame, right of any text.
-        const COLORREF inside = shot.Pixel(rect.right - 4, (rect.top + rect.bottom) / 2);
+        const COLORREF inside = GetPixel(shot.Dc(), rect.right - 4, (rect.top + rect.bottom) / 2);
         Expect(inside == ColourOf(*described.Background), Named(described, "background"));
+    }
+    if (described.Kind == form::ControlKind::Selector) {
+        Expect(rect.bottom - rect.top == form::TwipsToPixels(described.Rect.Height, Dpi),
+               Named(described, "closed height, at ") + RectText(rect));
     }
 }
 
 void CheckWindow(const ProgramUnderTest& program)
 {
     const HWND window = program.Window();
-    RECT client = {};
-    GetClientRect(window, &client);
+    const RECT client = ClientRect(window);
     Expect(client.right == 577 && client.bottom == 222, "window: client area 577 x 222");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     Expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "window: fixed size, no maximise box");
@@ -265,22 +241,12 @@ void CheckWindow(const ProgramUnderTest& program)
     }
 }
 
-form::Rgb RgbOf(COLORREF colour)
-{
-    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
 // The contrast of a text as drawn: its background is the area's commonest
 // colour, its ink the pixel that stands out most from it (smoothed edges
 // stand out less).
-double DrawnContrast(const ScreenShot& shot, const RECT& area)
+double DrawnContrast(const Canvas& shot, const RECT& area)
 {
-    std::map<COLORREF, int> counts;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            ++counts[shot.Pixel(x, y)];
-        }
-    }
+    const std::map<COLORREF, int> counts = shot.Colours(area);
     if (counts.empty()) {
         return 0;
     }
@@ -294,105 +260,72 @@ double DrawnContrast(const ScreenShot& shot, const RECT& area)
     return most;
 }
 
-// Sets some of HKCU\Control Panel\Colors, which a program reads as its
-// system colours when it starts, and puts the old values back when done.
-class SystemColours {
+// White on black, as Windows' high-contrast black scheme has them, in
+// HKCU\Control Panel\Colors, which a program reads as its system colours
+// when it starts; the old values are put back, or taken out, when done.
+class HighContrastColours {
 public:
-    struct Setting {
-        const wchar_t* Name;
-        const wchar_t* Value;
-    };
-
-    explicit SystemColours(const std::vector<Setting>& settings)
+    HighContrastColours()
     {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                        &key_, nullptr);
-        for (const Setting& setting : settings) {
-            wchar_t old[64] = {};
-            DWORD bytes = sizeof(old) - sizeof(wchar_t);
-            const bool had
-                = RegQueryValueExW(key_, setting.Name, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &bytes)
+        for (Colour& colour : colours_) {
+            DWORD bytes = sizeof(colour.Old);
+            colour.Had = RegGetValueW(HKEY_CURRENT_USER, Key, colour.Name, RRF_RT_REG_SZ, nullptr, colour.Old, &bytes)
                 == ERROR_SUCCESS;
-            saved_.push_back({setting.Name, had ? std::optional<std::wstring>(old) : std::nullopt});
-            Write(setting.Name, setting.Value);
+            Write(colour.Name, colour.Scheme);
         }
     }
-    ~SystemColours()
+    ~HighContrastColours()
     {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                Write(name.c_str(), value->c_str());
+        for (const Colour& colour : colours_) {
+            if (colour.Had) {
+                Write(colour.Name, colour.Old);
             } else {
-                RegDeleteValueW(key_, name.c_str());
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, colour.Name);
             }
         }
-        RegCloseKey(key_);
     }
-    SystemColours(const SystemColours&) = delete;
-    SystemColours& operator=(const SystemColours&) = delete;
+    HighContrastColours(const HighContrastColours&) = delete;
+    HighContrastColours& operator=(const HighContrastColours&) = delete;
 
 private:
-    void Write(const wchar_t* name, const wchar_t* value)
+    struct Colour {
+        const wchar_t* Name;
+        const wchar_t* Scheme;
+        wchar_t Old[64];
+        bool Had;
+    };
+    static constexpr const wchar_t* Key = L"Control Panel\\Colors";
+
+    static void Write(const wchar_t* name, const wchar_t* value)
     {
         const auto bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
-        RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
+        RegSetKeyValueW(HKEY_CURRENT_USER, Key, name, REG_SZ, value, bytes);
     }
 
-    HKEY key_ = nullptr;
-    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
-};
-
-// Moves the focus to a window of the driver's own, so that no caret or focus
-// highlight is drawn over the program's texts; gone with the object.
-class FocusElsewhere {
-public:
-    FocusElsewhere()
-        : window_(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
-                                  nullptr, nullptr))
-    {
-        SetForegroundWindow(window_);
-        Sleep(300);
-    }
-    ~FocusElsewhere()
-    {
-        DestroyWindow(window_);
-    }
-    FocusElsewhere(const FocusElsewhere&) = delete;
-    FocusElsewhere& operator=(const FocusElsewhere&) = delete;
-
-private:
-    HWND window_;
+    Colour colours_[4] = {{L"ButtonFace", L"0 0 0", {}, false},
+                          {L"ButtonText", L"255 255 255", {}, false},
+                          {L"Window", L"0 0 0", {}, false},
+                          {L"WindowText", L"255 255 255", {}, false}};
 };
 
 }  // namespace
 
 void CheckHighContrast(const std::wstring& path)
 {
-    // White on black, as Windows' high-contrast black scheme has them: the
-    // dark blue captions would not read on its face.
-    const SystemColours scheme({{L"ButtonFace", L"0 0 0"},
-                                {L"ButtonText", L"255 255 255"},
-                                {L"Window", L"0 0 0"},
-                                {L"WindowText", L"255 255 255"}});
+    // The dark blue captions would not read on a black face.
+    const HighContrastColours scheme;
     ProgramUnderTest program(path);
-    Expect(program.Start(), "high contrast: the window appears");
-    if (program.Window() == nullptr) {
+    if (!Started(program, "high contrast: the window appears")) {
         return;
     }
     // Every result box with a text to read.
-    const std::u16string_view room[] = {u"25", u"2,8", u"3", u"2", u"1000"};
-    const char* const boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
-    for (size_t i = 0; i < std::size(boxes); ++i) {
-        program.SetText(boxes[i], room[i]);
-    }
-    const FocusElsewhere elsewhere;
-    const ScreenShot shot(program.Window());
+    ShowExample(program);
+    const Canvas shot(program.Window());
     for (const form::Control& described : form::Form1Controls) {
         if (described.Kind != form::ControlKind::Caption && described.Kind != form::ControlKind::ResultBox) {
             continue;
         }
-        const RECT area = TextArea(described, RectInClient(program.Window(), program.Control(described.Name)));
-        const double contrast = DrawnContrast(shot, area);
+        const double contrast = DrawnContrast(shot, TextArea(program, described));
         char figure[32];
         std::snprintf(figure, sizeof(figure), "%.2f", contrast);
         Expect(contrast >= form::LeastContrast,
@@ -401,27 +334,12 @@ void CheckHighContrast(const std::wstring& path)
     // The program is ended, not closed, so that it opens no page.
 }
 
-void CheckLayout(const ProgramUnderTest& program)
+void CheckLayout(ProgramUnderTest& program)
 {
     CheckWindow(program);
-    const FocusElsewhere elsewhere;
-    const ScreenShot shot(program.Window());
+    const Canvas shot(program.Window());
     for (const form::Control& described : form::Form1Controls) {
-        const HWND control = program.Control(described.Name);
-        Expect(control != nullptr, Named(described, "exists with its ID"));
-        if (control == nullptr) {
-            continue;
-        }
-        const RECT rect = RectInClient(program.Window(), control);
-        if (described.Kind == form::ControlKind::Selector) {
-            // The window measures and corrects it: the frame around the
-            // selection field differs between systems.
-            const RECT expected = ExpectedRect(described);
-            Expect(rect.bottom - rect.top == expected.bottom - expected.top,
-                   Named(described, "closed height, at ") + RectText(rect));
-        }
-        CheckFont(shot, rect, described, program.Text(described.Name));
-        CheckColours(shot, rect, described);
+        CheckControl(program, shot, described);
     }
 }
 

@@ -7,9 +7,7 @@
 // The second form only fills in README's example room and leaves the window
 // up for so many seconds, for a screenshot.
 
-#include "program_under_test.h"
 #include "suites.h"
-#include "tests/support/row_runner.h"
 
 #include "core/hints.h"
 #include "tests/support/example_room.h"
@@ -21,7 +19,16 @@
 #include <string>
 
 namespace acpower::win32::test {
-namespace {
+
+using acpower::test::NoteReading;
+using acpower::test::Reading;
+
+bool Started(ProgramUnderTest& program, std::string_view what)
+{
+    const bool started = program.Start();
+    Expect(started, what);
+    return started;
+}
 
 void ShowExample(ProgramUnderTest& program)
 {
@@ -30,37 +37,39 @@ void ShowExample(ProgramUnderTest& program)
     }
 }
 
+namespace {
+
 // Reached with the keyboard, a result box shows its hover text under it until
 // the focus moves on; the empty power box shows none.
-void CheckFocusHints(const ProgramUnderTest& program)
+void CheckFocusHints(ProgramUnderTest& program)
 {
     for (const std::string_view box : {"Text6", "Text7"}) {
         program.Focus(box);
-        const std::u16string hover = program.HoverText(box);
-        Expect(!hover.empty() && program.ShownTipText() == hover,
-               std::string(box) + " on focus: its hover text under it", program.ShownTipText());
+        const std::u16string hover = program.Read(Reading::Hover, box);
+        const std::u16string note = program.Read(Reading::Tip, {});
+        Expect(!hover.empty() && note == NoteReading(box, hover),
+               std::string(box) + " on focus: its hover text under it", note);
         program.Focus("Text1");
-        ExpectText(std::string(box) + ": the focus moved on", program.ShownTipText(), u"");
+        ExpectText(std::string(box) + ": the focus moved on", program.Read(Reading::Tip, {}), u"");
     }
-    program.SetText("Text1", u"");
+    program.Set("Text1", u"", acpower::test::SetBy::Program);
     program.Focus("Text7");
-    ExpectText("the empty power box on focus", program.ShownTipText(), u"");
+    ExpectText("the empty power box on focus", program.Read(Reading::Tip, {}), u"");
 }
 
 void CheckNoticeTimesOut(ProgramUnderTest& program)
 {
     program.Type("Text1", u"x");
-    Expect(!program.ShownTipText().empty(), "a notice is shown");
+    Expect(!program.Read(Reading::Tip, {}).empty(), "a notice is shown");
     Sleep(NoticeMilliseconds + 1000);
-    ExpectText("the notice goes after its time", program.ShownTipText(), u"");
+    ExpectText("the notice goes after its time", program.Read(Reading::Tip, {}), u"");
 }
 
 // One run of the program from its start to its close, through the table.
 void RunTable(const std::wstring& path)
 {
     ProgramUnderTest program(path);
-    Expect(program.Start(), "the window appears");
-    if (program.Window() != nullptr) {
+    if (Started(program, "the window appears")) {
         acpower::test::RunBehaviourTable(program);
     }
 }
@@ -70,8 +79,7 @@ void RunTable(const std::wstring& path)
 void RunWindowsOnly(const std::wstring& path)
 {
     ProgramUnderTest program(path);
-    Expect(program.Start(), "the window appears again");
-    if (program.Window() == nullptr) {
+    if (!Started(program, "the window appears again")) {
         return;
     }
     ShowExample(program);
@@ -100,11 +108,8 @@ int wmain(int argc, wchar_t* argv[])
         std::fputs("usage: acpower_win32_driver [--example SECONDS] PATH\\acpower.exe\n", stderr);
         return 2;
     }
-    const DWORD started = GetTickCount();
     RunTable(argv[1]);
-    const DWORD tabled = GetTickCount();
     RunWindowsOnly(argv[1]);
-    std::printf("table %lu ms, layout, hints and notice %lu ms\n", tabled - started, GetTickCount() - tabled);
     // Last: a run under high-contrast colours, once the others have ended.
     CheckHighContrast(argv[1]);
     return acpower::test::Summary();

@@ -7,56 +7,71 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace acpower::win32::test {
 namespace {
 
 using acpower::test::Reading;
+using acpower::test::SetBy;
 
 constexpr DWORD StartTimeoutMs = 30000;
+constexpr DWORD BrowserTimeoutMs = 15000;
+// How long a page that must not open is given to open anyway.
+constexpr DWORD QuietMs = 1500;
 
-const wchar_t* Wide(const std::u16string& text)
+// Asks again and again until the answer is yes or the time is up.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& holds)
 {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
+    const DWORD started = GetTickCount();
+    while (!holds()) {
+        if (GetTickCount() - started >= timeoutMs) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
 }
 
-// "" for no window at all.
-std::u16string TextOf(HWND window)
+// The window's text, or the selector's entry at that place; "" for no window.
+std::u16string TextOf(HWND window, std::optional<WPARAM> entry = std::nullopt)
 {
-    const auto length = static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    const auto length
+        = static_cast<size_t>(SendMessageW(window, entry ? CB_GETLBTEXTLEN : WM_GETTEXTLENGTH, entry.value_or(0), 0));
     std::u16string text(length + 1, u'\0');
-    const auto copied = SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    const auto copied = SendMessageW(window, entry ? CB_GETLBTEXT : WM_GETTEXT, entry.value_or(length + 1),
+                                     reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return text;
 }
 
-struct TipSearch {
-    DWORD ProcessId;
-    std::vector<HWND> Found;
-};
-
-// A named CALLBACK, not a lambda: 32-bit Windows calls it as stdcall.
-BOOL CALLBACK CollectTip(HWND window, LPARAM context)
+std::u16string Entries(HWND selector)
 {
-    auto& search = *reinterpret_cast<TipSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == search.ProcessId && lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
-        search.Found.push_back(window);
+    std::u16string entries;
+    const auto count = static_cast<WPARAM>(SendMessageW(selector, CB_GETCOUNT, 0, 0));
+    for (WPARAM i = 0; i < count; ++i) {
+        entries += (i == 0 ? u"" : u"\n") + TextOf(selector, i);
     }
-    return TRUE;
+    return entries;
 }
 
 // The tool tips of one process, shown or not.
 std::vector<HWND> TipsOf(DWORD processId)
 {
-    TipSearch search{processId, {}};
-    EnumWindows(&CollectTip, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    std::vector<HWND> tips;
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(tip, &owner);
+        if (owner == processId) {
+            tips.push_back(tip);
+        }
+    }
+    return tips;
 }
 
 // TTM_GETTEXTW's tool and buffer, written into the program's memory: the
@@ -66,47 +81,44 @@ struct RemoteToolText {
     wchar_t Text[1024];
 };
 
-constexpr DWORD BrowserTimeoutMs = 15000;
-// How long a page that must not open is given to open anyway.
-constexpr DWORD QuietMs = 1500;
-
-// The log's Unix path, as Wine's Z: drive shows it.
-std::string BrowserLogPath()
+// The browser's log, one page a line, found by its Unix path on Wine's Z:.
+std::vector<std::string> LoggedPages()
 {
     const char* unixPath = std::getenv("ACPOWER_BROWSER_LOG");
     std::string path = std::string("Z:") + (unixPath != nullptr ? unixPath : "");
     std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-std::vector<std::string> LoggedPages()
-{
+    std::ifstream log(path);
     std::vector<std::string> pages;
-    std::ifstream log(BrowserLogPath());
-    std::string line;
-    while (std::getline(log, line)) {
+    for (std::string line; std::getline(log, line);) {
         pages.push_back(line);
     }
     return pages;
 }
 
-// Waits until the log holds so many pages, or the time is up.
-std::vector<std::string> WaitForPages(std::size_t count, DWORD timeoutMs)
-{
-    const DWORD started = GetTickCount();
-    std::vector<std::string> pages = LoggedPages();
-    while (pages.size() < count && GetTickCount() - started < timeoutMs) {
-        Sleep(50);
-        pages = LoggedPages();
-    }
-    return pages;
-}
-
-acpower::test::Place PlaceOf(HWND window)
+// Where a window is, in the client coordinates of another.
+RECT RectIn(HWND window, HWND other)
 {
     RECT rect = {};
-    GetWindowRect(window, &rect);
+    GetWindowRect(other, &rect);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+acpower::test::Place PlaceOf(const RECT& rect)
+{
     return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::u16string Focused(HWND window)
+{
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof(focus);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus) || focus.hwndFocus == nullptr) {
+        return {};
+    }
+    const form::Control* control = form::FindControl(GetDlgCtrlID(focus.hwndFocus));
+    return control == nullptr ? u"(a window not of the form)"
+                              : std::u16string(control->Name.begin(), control->Name.end());
 }
 
 }  // namespace
@@ -119,13 +131,10 @@ ProgramUnderTest::ProgramUnderTest(std::wstring path)
 
 ProgramUnderTest::~ProgramUnderTest()
 {
-    if (process_.hProcess != nullptr) {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.hProcess, 99);
-        }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
+    // Fails harmlessly on a program already ended.
+    TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
 }
 
 bool ProgramUnderTest::Start()
@@ -139,20 +148,10 @@ bool ProgramUnderTest::Start()
     }
     WaitForInputIdle(process_.hProcess, StartTimeoutMs);
     const std::u16string title(form::Form1.Title);
-    const DWORD started = GetTickCount();
-    while (GetTickCount() - started < StartTimeoutMs) {
-        window_ = FindWindowW(nullptr, Wide(title));
-        if (window_ != nullptr && IsWindowVisible(window_)) {
-            return true;
-        }
-        Sleep(20);
-    }
-    return false;
-}
-
-HWND ProgramUnderTest::Window() const
-{
-    return window_;
+    return WaitUntil(StartTimeoutMs, [this, &title] {
+        window_ = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(title.c_str()));
+        return window_ != nullptr && IsWindowVisible(window_);
+    });
 }
 
 HWND ProgramUnderTest::Control(std::string_view name) const
@@ -160,15 +159,9 @@ HWND ProgramUnderTest::Control(std::string_view name) const
     return GetDlgItem(window_, form::FindControl(name)->Id);
 }
 
-std::u16string ProgramUnderTest::Text(std::string_view name) const
+RECT ProgramUnderTest::Rect(std::string_view name) const
 {
-    return TextOf(Control(name));
-}
-
-void ProgramUnderTest::SetText(std::string_view name, std::u16string_view text) const
-{
-    const std::u16string copy(text);
-    SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(copy)));
+    return RectIn(window_, Control(name));
 }
 
 void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys)
@@ -180,24 +173,23 @@ void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys)
     }
 }
 
-void ProgramUnderTest::Set(std::string_view name, std::u16string_view text, acpower::test::SetBy how)
+void ProgramUnderTest::Set(std::string_view name, std::u16string_view text, SetBy how)
 {
-    if (how == acpower::test::SetBy::Program) {
-        SetText(name, text);
+    const std::u16string copy(text);
+    const HWND box = Control(name);
+    if (how == SetBy::Program) {
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
         return;
     }
-    const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    // The clipboard owns the memory once it holds it.
+    const size_t bytes = (copy.size() + 1) * sizeof(char16_t);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    auto* target = static_cast<char16_t*>(GlobalLock(memory));
-    text.copy(target, text.size());
-    target[text.size()] = u'\0';
+    std::memcpy(GlobalLock(memory), copy.c_str(), bytes);
     GlobalUnlock(memory);
     OpenClipboard(nullptr);
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-
-    const HWND box = Control(name);
     SendMessageW(box, EM_SETSEL, 0, -1);
     SendMessageW(box, WM_PASTE, 0, 0);
 }
@@ -206,9 +198,8 @@ void ProgramUnderTest::Pick(int position)
 {
     const HWND selector = Control("Combo1");
     const int moves = position - static_cast<int>(SendMessageW(selector, CB_GETCURSEL, 0, 0));
-    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(selector), TRUE);
     SendMessageW(selector, CB_SHOWDROPDOWN, TRUE, 0);
-    for (int i = 0; i < (moves < 0 ? -moves : moves); ++i) {
+    for (int i = 0; i < std::abs(moves); ++i) {
         SendMessageW(selector, WM_KEYDOWN, moves < 0 ? VK_UP : VK_DOWN, 1);
     }
     SendMessageW(selector, WM_KEYDOWN, VK_RETURN, 1);
@@ -232,19 +223,52 @@ void ProgramUnderTest::Focus(std::string_view name) const
     AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
 }
 
-HWND ProgramUnderTest::ShownTip() const
+int ProgramUnderTest::Close()
 {
-    for (const HWND tip : TipsOf(process_.dwProcessId)) {
-        if (IsWindowVisible(tip)) {
-            return tip;
-        }
+    ++pagesAwaited_;
+    // A program already ended, say by a link's click, was not closed here.
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
+        return -1;
     }
-    return nullptr;
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    DWORD exitCode = 0;
+    const bool ended = WaitForSingleObject(process_.hProcess, StartTimeoutMs) == WAIT_OBJECT_0;
+    return ended && GetExitCodeProcess(process_.hProcess, &exitCode) != 0 ? static_cast<int>(exitCode) : -1;
 }
 
-std::u16string ProgramUnderTest::ShownTipText() const
+std::u16string ProgramUnderTest::Read(Reading what, std::string_view control)
 {
-    return TextOf(ShownTip());
+    switch (what) {
+    case Reading::Text:
+        return TextOf(Control(control));
+    case Reading::List:
+        return Entries(Control("Combo1"));
+    case Reading::Tip:
+        return Note();
+    case Reading::Hover:
+        return HoverText(control);
+    case Reading::Focus:
+        return Focused(window_);
+    case Reading::Pages:
+        return Pages();
+    default:
+        return u"(no such reading)";
+    }
+}
+
+std::u16string ProgramUnderTest::Note() const
+{
+    const std::vector<HWND> tips = TipsOf(process_.dwProcessId);
+    const auto shown = std::find_if(tips.begin(), tips.end(), IsWindowVisible);
+    if (shown == tips.end()) {
+        return {};
+    }
+    std::vector<acpower::test::BoxPlace> places;
+    for (const std::string_view box : acpower::test::BoxNames) {
+        places.push_back({box, PlaceOf(Rect(box))});
+    }
+    return acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(RectIn(window_, *shown)), places),
+                                      TextOf(*shown));
 }
 
 std::u16string ProgramUnderTest::HoverText(std::string_view name) const
@@ -275,84 +299,16 @@ std::u16string ProgramUnderTest::HoverText(std::string_view name) const
     return text;
 }
 
-int ProgramUnderTest::Close()
-{
-    ++pagesAwaited_;
-    // A program already ended, say by a link's click, was not closed here.
-    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
-        return -1;
-    }
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    DWORD exitCode = 0;
-    const bool ended = WaitForSingleObject(process_.hProcess, StartTimeoutMs) == WAIT_OBJECT_0;
-    return ended && GetExitCodeProcess(process_.hProcess, &exitCode) != 0 ? static_cast<int>(exitCode) : -1;
-}
-
-std::u16string ProgramUnderTest::Read(Reading what, std::string_view control)
-{
-    switch (what) {
-    case Reading::Text:
-        return Text(control);
-    case Reading::List:
-        return Entries();
-    case Reading::Tip:
-        return Note();
-    case Reading::Hover:
-        return HoverText(control);
-    case Reading::Focus:
-        return Focused();
-    case Reading::Pages:
-        return Pages();
-    default:
-        return u"(no such reading)";
-    }
-}
-
-std::u16string ProgramUnderTest::Entries() const
-{
-    const HWND selector = Control("Combo1");
-    std::u16string entries;
-    const auto count = SendMessageW(selector, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::u16string entry(static_cast<size_t>(SendMessageW(selector, CB_GETLBTEXTLEN, i, 0)) + 1, u'\0');
-        entry.resize(
-            static_cast<size_t>(SendMessageW(selector, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
-        entries += (i == 0 ? u"" : u"\n") + entry;
-    }
-    return entries;
-}
-
-std::u16string ProgramUnderTest::Note() const
-{
-    const HWND tip = ShownTip();
-    if (tip == nullptr) {
-        return {};
-    }
-    std::vector<acpower::test::BoxPlace> places;
-    for (const std::string_view box : acpower::test::BoxNames) {
-        places.push_back({box, PlaceOf(Control(box))});
-    }
-    return acpower::test::NoteReading(acpower::test::BoxAboveNote(PlaceOf(tip), places), ShownTipText());
-}
-
-std::u16string ProgramUnderTest::Focused() const
-{
-    GUITHREADINFO focus = {};
-    focus.cbSize = sizeof(focus);
-    const DWORD thread = GetWindowThreadProcessId(Window(), nullptr);
-    if (!GetGUIThreadInfo(thread, &focus) || focus.hwndFocus == nullptr) {
-        return {};
-    }
-    const form::Control* control = form::FindControl(GetDlgCtrlID(focus.hwndFocus));
-    return control == nullptr ? u"(a window not of the form)"
-                              : std::u16string(control->Name.begin(), control->Name.end());
-}
-
 std::u16string ProgramUnderTest::Pages() const
 {
-    std::vector<std::string> pages = WaitForPages(pagesBefore_ + pagesAwaited_, BrowserTimeoutMs);
+    std::vector<std::string> pages;
+    const auto logged = [&pages](std::size_t count) {
+        pages = LoggedPages();
+        return pages.size() >= count;
+    };
+    WaitUntil(BrowserTimeoutMs, [&logged, this] { return logged(pagesBefore_ + pagesAwaited_); });
     // A page no click should have opened is given a moment to show.
-    pages = WaitForPages(pages.size() + 1, QuietMs);
+    WaitUntil(QuietMs, [&logged, expected = pages.size()] { return logged(expected + 1); });
     std::u16string opened;
     for (std::size_t i = pagesBefore_; i < pages.size(); ++i) {
         opened += std::u16string(pages[i].begin(), pages[i].end()) + u"\n";

@@ -21,25 +21,20 @@ public:
 
     // Starts the program and waits until its window is shown.
     bool Start();
-    HWND Window() const;
+    HWND Window() const
+    {
+        return window_;
+    }
     HWND Control(std::string_view name) const;
-
-    std::u16string Text(std::string_view name) const;
-    // As the program itself would set it: WM_SETTEXT, one change.
-    void SetText(std::string_view name, std::u16string_view text) const;
+    // Where the control is in the window's client area.
+    RECT Rect(std::string_view name) const;
     // Gives the control the keyboard focus, as Tab would.
     void Focus(std::string_view name) const;
-    // The tool tip the program shows on its own, under a box, and its text;
-    // nullptr and "" while it shows none.
-    HWND ShownTip() const;
-    std::u16string ShownTipText() const;
-    // The text the tool tip shows when the mouse rests on the control, asked
-    // of the tip as a screen reader does (TTM_GETTEXTW); "" when it has none.
-    std::u16string HoverText(std::string_view name) const;
 
     // The behaviour table's verbs. Typing is one WM_CHAR a key with the
     // caret at the end; pasting empties the box, then WM_PASTE; a pick opens
-    // the list and moves to the entry with the arrow keys, then Enter.
+    // the list and moves to the entry with the arrow keys, then Enter. The
+    // hover text is asked of the tip as a screen reader does (TTM_GETTEXTW).
     void Type(std::string_view box, std::u16string_view keys) override;
     void Set(std::string_view box, std::u16string_view text, acpower::test::SetBy how) override;
     void Pick(int position) override;
@@ -48,9 +43,8 @@ public:
     std::u16string Read(acpower::test::Reading what, std::string_view control) override;
 
 private:
-    std::u16string Entries() const;
     std::u16string Note() const;
-    std::u16string Focused() const;
+    std::u16string HoverText(std::string_view name) const;
     std::u16string Pages() const;
 
     std::wstring path_;
