@@ -16,6 +16,8 @@
 # without 32-bit support; the reason goes to $ACPOWER_SKIP_LOG as well, when
 # set, so that a green run can list what it did not run.
 set -euo pipefail
+# A step that fails says which, rather than leaving ctest an empty log.
+trap 'echo "wine_session.sh: \"$BASH_COMMAND\" failed with status $? (line $LINENO)" >&2' ERR
 prefix=$(realpath -m "$1")  # Wine takes absolute prefixes only
 prefix_bits=$2
 program_bits=$3
@@ -71,10 +73,15 @@ cleanup()
     rm -f "$display_file"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do
+# Up to 30 s: a loaded machine can take its time to start a server.
+for _ in $(seq 600); do
     [[ -s $display_file ]] && break
     sleep 0.05
 done
+if [[ ! -s $display_file ]]; then
+    echo "wine_session.sh: Xvfb did not start" >&2
+    exit 1
+fi
 export DISPLAY=":$(head -n1 "$display_file")"
 
 if [[ ! -f $prefix/system.reg ]]; then
@@ -83,7 +90,9 @@ if [[ ! -f $prefix/system.reg ]]; then
     # support from the kernel; WINEARCH alone decides a new prefix's width.
     prefix_loader=$(loader_for "$prefix_bits")
     WINEARCH=win$prefix_bits "$prefix_loader" wineboot -i >/dev/null 2>&1 || true
-    "$wineserver" -w
+    # Only a wait: its status says nothing about the prefix, and the steps
+    # below fail loudly if the prefix is not there.
+    "$wineserver" -w || true
     # Addresses handed to winebrowser go to the stand-in browser, which logs
     # them where the tests read them.
     "$prefix_loader" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$here/stand_in_browser.sh" /f >/dev/null
@@ -93,7 +102,7 @@ if [[ ! -f $prefix/system.reg ]]; then
     "$prefix_loader" reg add "$international" /v sDecimal /d "," /f >/dev/null
     "$prefix_loader" reg add "$international" /v sThousand /d " " /f >/dev/null
     "$prefix_loader" reg add "$international" /v sNegativeSign /d "-" /f >/dev/null
-    "$wineserver" -w
+    "$wineserver" -w || true
     echo "Made the Wine prefix $prefix in $(( $(date +%s) - started )) s"
 fi
 
