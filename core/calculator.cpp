@@ -2,6 +2,7 @@
 
 #include "core/hints.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace acpower {
@@ -14,6 +15,18 @@ Calculator::Calculator(NumberLocale locale)
 EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_view text)
 {
     EntryOutcome outcome = acpower::AcceptNumericEntry(state_, field, text, locale_);
+    Remembered& box = remembered_.at(static_cast<std::size_t>(field));
+    if (outcome.ClearBox) {
+        outcome.Restorable = box.LastNumber;
+        outcome.Notice += RestoreHint(box.LastNumber);
+        box.Emptying = true;
+    } else if (!text.empty()) {
+        box.LastNumber = text;
+    } else if (box.Emptying) {
+        box.Emptying = false;
+    } else {
+        box.LastNumber.clear();
+    }
     shown_ = outcome.Results;
     return outcome;
 }

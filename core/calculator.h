@@ -5,6 +5,7 @@
 #include "core/recalculate.h"
 #include "numbers/number_locale.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,8 @@ class Calculator {
 public:
     explicit Calculator(NumberLocale locale);
 
+    // Also remembers the box's last number, so that a wrong key loses only
+    // itself: the outcome of an emptying offers that number back.
     EntryOutcome AcceptNumericEntry(EntryField field, std::u16string_view text);
     ResultTexts ApplyWindowSide(WindowSide side);
     WindowSide SelectShadySide();
@@ -30,6 +33,15 @@ public:
 private:
     CalculatorState state_;
     ResultTexts shown_;
+    struct Remembered {
+        std::u16string LastNumber;
+        // The box's next empty text is the emptying asked for, which keeps
+        // the number; emptied by hand, the box forgets it, so that it never
+        // offers back a number from before.
+        bool Emptying = false;
+    };
+    // By EntryField.
+    std::array<Remembered, EntryFieldSlots.size()> remembered_;
     NumberLocale locale_;
 };
 

@@ -68,6 +68,10 @@ struct EntryOutcome {
     bool ClearBox = false;
     // What the window tells the user at the box it empties; empty otherwise.
     std::u16string Notice;
+    // The last number the box held before the text emptied, which the box's
+    // own undo must bring back, since emptying it wipes the box's history;
+    // empty for none.
+    std::u16string Restorable;
     ResultTexts Results;
 };
 

@@ -63,6 +63,14 @@ std::u16string EmptiedBoxNotice(std::u16string_view text, ParseStatus why)
     return Quoted(text) + std::u16string(what);
 }
 
+std::u16string RestoreHint(std::u16string_view restorable)
+{
+    if (restorable.empty()) {
+        return {};
+    }
+    return u"; Ctrl+Z — вернуть " + Quoted(restorable);
+}
+
 const SplitSystemClass* SmallestCoveringClass(float kilowatts)
 {
     for (const SplitSystemClass& each : SplitSystemClasses) {

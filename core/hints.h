@@ -29,6 +29,10 @@ inline constexpr std::size_t NoticeQuoteLength = 16;
 // control characters as spaces, so a pasted page makes a one-line notice.
 std::u16string EmptiedBoxNotice(std::u16string_view text, ParseStatus why);
 
+// What the notice adds when the box's undo brings a number back:
+// "; Ctrl+Z — вернуть «2,8»"; empty when there is none.
+std::u16string RestoreHint(std::u16string_view restorable);
+
 // Household split systems are sold by class, the nominal cooling capacity in
 // thousands of BTU/h.
 struct SplitSystemClass {

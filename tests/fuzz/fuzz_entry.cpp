@@ -202,9 +202,9 @@ void RequireResults(const ResultTexts& texts, const CalculatorState& state, cons
     }
 }
 
-// The quote, its marks and the longest reason: a note stays one short line
-// whatever was pasted.
-constexpr std::size_t kLongestNotice = NoticeQuoteLength + 3 + 40;
+// The quote, its marks and the longest reason, then the offer of the number
+// with its quote: a note stays one short line whatever was pasted.
+constexpr std::size_t kLongestNotice = NoticeQuoteLength + 3 + 40 + 20 + NoticeQuoteLength + 3;
 
 // A comma and a point mean the same in every locale, and white space around
 // a number is no part of it: either change must leave the reading as it is.
@@ -243,6 +243,9 @@ public:
         Require(outcome.Notice.size() <= kLongestNotice, "a note is longer than one short line", text);
         if (outcome.ClearBox) {
             Require(parsed.Status != ParseStatus::Ok, "a number was refused", text);
+            const bool offersNumber = outcome.Restorable.empty()
+                || ParseNumber(outcome.Restorable, calculator_.Locale()).Status == ParseStatus::Ok;
+            Require(offersNumber, "the emptying offers back no number", text);
             // The window empties the box, and that change runs the rule again.
             text.clear();
             const EntryOutcome nested = calculator_.AcceptNumericEntry(field, text);

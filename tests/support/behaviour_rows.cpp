@@ -127,14 +127,14 @@ std::vector<Row> BehaviourRows()
         {"the decimal comma typed", noHeight, {TypeSeeing("Text2", u"2,8", u"2|2,|2,8"), Shows(u"70", u"3,3")}},
         {"a point where the comma belongs", noHeight, {Type("Text2", u"2.8"), Sees("Text2", u"2.8"), Shows(u"70", u"3,3"), NoNote()}},
         {"a second separator empties the box", noHeight, {
-            Type("Text2", u"2,8,"), Sees("Text2", u""), Shows(u"0", u""), Note("Text2", u"«2,8,»" + NotNumber)}},
+            Type("Text2", u"2,8,"), Sees("Text2", u""), Shows(u"0", u""), Note("Text2", u"«2,8,»" + NotNumber + u"; Ctrl+Z — вернуть «2,8»")}},
         {"a lone minus empties the box; the next key takes the note away", noArea, {
             Type("Text1", u"-"), Sees("Text1", u""), Shows(u"0", u""), Note("Text1", u"«-»" + NotNumber),
             Type("Text1", u"5"), Sees("Text1", u"5"), NoNote(), Shows(u"14", u"1,6")}},
         {"a Latin letter after digits empties the box", noArea, {
-            TypeSeeing("Text1", u"12x", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12x»" + NotNumber)}},
+            TypeSeeing("Text1", u"12x", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12x»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
         {"a Cyrillic letter after digits empties the box", noArea, {
-            TypeSeeing("Text1", u"12ж", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12ж»" + NotNumber)}},
+            TypeSeeing("Text1", u"12ж", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12ж»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
         {"a fractional count of people", RoomTexts{u"25", u"2,8", u"", u"", u"100"}, {
             Type("Text3", u"2,5"), Sees("Text3", u"2,5"), Shows(u"70", u"2,4")}},
         {"computers", floorAndHeight, {Type("Text4", u"2"), Shows(u"70", u"2,7")}},

@@ -87,6 +87,29 @@ void CheckTyping(const TypingRow& row)
     CheckEqual("power", row.Power, box.Results.Power);
 }
 
+// The texts a box held in turn, the last one emptied, and what that emptying
+// offers back.
+struct RestoreRow {
+    const char* Name;
+    std::vector<std::u16string> Texts;
+    std::u16string Restorable;
+    std::u16string HintAfterNotice;
+};
+
+void CheckRestore(const RestoreRow& row)
+{
+    Calculator calculator = Office();
+    Box box{std::u16string(u"25"), 0, {}};
+    for (std::size_t i = 0; i + 1 < row.Texts.size(); ++i) {
+        SetText(calculator, EntryField::Area, box, row.Texts[i]);
+    }
+    const EntryOutcome outcome = calculator.AcceptNumericEntry(EntryField::Area, row.Texts.back());
+    CheckEqual("emptied", true, outcome.ClearBox);
+    CheckEqual("offered back", row.Restorable, outcome.Restorable);
+    const std::u16string notice = u"«" + row.Texts.back() + u"» — не число; поле очищено" + row.HintAfterNotice;
+    CheckEqual("notice", notice, outcome.Notice);
+}
+
 void CheckPicks(const PickRow& row)
 {
     Calculator calculator = Office();
@@ -128,6 +151,12 @@ void RunEntryRows()
          u"70", u"2,7"},
         {"pasted value", Field::Area, {{u"  30 ", u"  30 "}}, 1, 30.0F, u"84", u"3,7"},
     };
+    const RestoreRow restores[] = {
+        {"a wrong key offers the number back", {u"2,8", u"2,8x"}, u"2,8", u"; Ctrl+Z — вернуть «2,8»"},
+        {"the last number, not an earlier one", {u"2", u"2,", u"2,5", u"2,5a"}, u"2,5", u"; Ctrl+Z — вернуть «2,5»"},
+        {"a second wrong key still offers it", {u"2,8", u"2,8x", u"y"}, u"2,8", u"; Ctrl+Z — вернуть «2,8»"},
+        {"a box emptied by hand forgets it", {u"2", u"", u"x"}, u"", u""},
+    };
     // The list is the sunny side, then the shady one, and no more.
     const PickRow picks[] = {
         {"start-up is shady", {}, u"теневую", 30.0F, u""},
@@ -140,6 +169,7 @@ void RunEntryRows()
     // clang-format on
     RunRows("typing", typing, CheckTyping);
     RunRows("window side", picks, CheckPicks);
+    RunRows("restore", restores, CheckRestore);
 }
 
 }  // namespace acpower::test
