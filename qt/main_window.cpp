@@ -288,9 +288,14 @@ void MainWindow::AcceptEntry(QLineEdit* box, EntryField field)
 {
     const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, box->text().toStdU16String());
     if (outcome.ClearBox) {
-        // Runs this rule once more, nested, on the empty text; the outer
-        // results written below are the same as the nested ones.
-        box->setText(QString());
+        // Setting a text wipes the box's history, so the number offered back
+        // is set, then deleted as an edit: the box's own undo (Ctrl+Z, the
+        // context menu) brings it back, and the rule runs on it as on any
+        // change. Each change runs this rule, nested; the outer results
+        // written below are the same as those of the last, the empty text.
+        box->setText(ToQString(outcome.Restorable));
+        box->selectAll();
+        box->del();
     }
     ShowResults(outcome.Results);
     if (!outcome.Notice.empty()) {

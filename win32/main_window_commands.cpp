@@ -73,8 +73,15 @@ void MainWindow::AcceptEntry(HWND box, EntryField field)
     tip_.Dismiss();
     const EntryOutcome outcome = calculator_.AcceptNumericEntry(field, text);
     if (outcome.ClearBox) {
-        // Runs this handler once more, nested, on the empty text.
-        SetWindowTextW(box, L"");
+        // Setting a text wipes the box's undo, so the number offered back is
+        // set, then replaced as an edit that can be undone: the box's own
+        // undo (Ctrl+Z, the context menu) brings it back, and the rule runs
+        // on it as on any change. Each change runs this handler, nested.
+        SetWindowTextW(box, Wide(outcome.Restorable));
+        if (!outcome.Restorable.empty()) {
+            SendMessageW(box, EM_SETSEL, 0, -1);
+            SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
+        }
     }
     ShowResults(outcome.Results);
     // Only now: the nested change above takes whatever tip is up away, and

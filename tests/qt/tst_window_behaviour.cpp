@@ -12,11 +12,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
@@ -52,6 +54,8 @@ public:
         for (const QChar key : ToQString(keys)) {
             if (key == QLatin1Char('\b')) {
                 QTest::keyClick(edit, Qt::Key_Backspace);
+            } else if (key == QChar(0x1A)) {
+                QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
             } else if (key.unicode() < 0x100) {
                 QTest::keyClick(edit, key.toLatin1());
             } else {
@@ -70,6 +74,28 @@ public:
         QApplication::clipboard()->setText(ToQString(text));
         QTest::keySequence(edit, QKeySequence::SelectAll);
         QTest::keySequence(edit, QKeySequence::Paste);
+    }
+
+    // Right-clicks the box's middle, then takes Undo, the standard menu's
+    // first entry, with Enter; a greyed Undo cannot be taken, so the menu is
+    // closed.
+    void UndoFromMenu(std::string_view box) override
+    {
+        auto* edit = ControlNamed<QLineEdit>(window_, box);
+        const QPoint middle = edit->rect().center();
+        QContextMenuEvent ask(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
+        QApplication::sendEvent(edit, &ask);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        QAction* undo = menu->actions().value(0);
+        if (undo == nullptr || !undo->isEnabled()) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(undo);
+        QTest::keyClick(menu, Qt::Key_Return);
     }
 
     void Pick(int position) override

@@ -39,6 +39,11 @@ Step Paste(std::string_view box, std::u16string text)
     return Act(Verb::Paste, box, std::move(text));
 }
 
+Step UndoFromMenu(std::string_view box)
+{
+    return Act(Verb::UndoFromMenu, box, {});
+}
+
 Step Pick(int position)
 {
     return Step{Verb::Pick, "Combo1", {}, position, Reading::None, {}, Match::Whole};
@@ -135,6 +140,13 @@ std::vector<Row> BehaviourRows()
             TypeSeeing("Text1", u"12x", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12x»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
         {"a Cyrillic letter after digits empties the box", noArea, {
             TypeSeeing("Text1", u"12ж", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12ж»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
+        {"Ctrl+Z brings back the number a wrong key emptied", noHeight, {
+            Type("Text2", u"2,8x"), Note("Text2", u"«2,8x»" + NotNumber + u"; Ctrl+Z — вернуть «2,8»"),
+            Type("Text2", u"\x1A"), Sees("Text2", u"2,8"), Shows(u"70", u"3,3"), NoNote()}},
+        {"the context menu's Undo brings it back too", noArea, {
+            Type("Text1", u"25-"), Sees("Text1", u""), UndoFromMenu("Text1"), Sees("Text1", u"25"), Shows(u"70", u"3,3")}},
+        {"Ctrl+Z with nothing emptied keeps a number set", noArea, {
+            Set("Text1", u"25"), Type("Text1", u"\x1A"), Sees("Text1", u"25"), Shows(u"70", u"3,3")}},
         {"a fractional count of people", RoomTexts{u"25", u"2,8", u"", u"", u"100"}, {
             Type("Text3", u"2,5"), Sees("Text3", u"2,5"), Shows(u"70", u"2,4")}},
         {"computers", floorAndHeight, {Type("Text4", u"2"), Shows(u"70", u"2,7")}},

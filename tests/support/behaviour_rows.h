@@ -13,7 +13,7 @@
 
 namespace acpower::test {
 
-enum class Verb { Type, Set, Paste, Pick, Click, Close, Read };
+enum class Verb { Type, Set, Paste, UndoFromMenu, Pick, Click, Close, Read };
 
 enum class Match {
     Whole,

@@ -73,6 +73,9 @@ private:
         case Verb::Paste:
             window_.Set(step.Control, step.Input, SetBy::Paste);
             return {};
+        case Verb::UndoFromMenu:
+            window_.UndoFromMenu(step.Control);
+            return {};
         case Verb::Pick:
             window_.Pick(step.Position);
             return {};

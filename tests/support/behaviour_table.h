@@ -43,8 +43,11 @@ public:
     WindowAdapter(const WindowAdapter&) = delete;
     WindowAdapter& operator=(const WindowAdapter&) = delete;
 
-    // Key by key at the end of the box's text; u'\b' is Backspace.
+    // Key by key at the end of the box's text; u'\b' is Backspace, u'\x1A'
+    // is Ctrl+Z, the character that key combination types.
     virtual void Type(std::string_view box, std::u16string_view keys) = 0;
+    // Opens the box's context menu and picks Undo, if it can be picked.
+    virtual void UndoFromMenu(std::string_view box) = 0;
     virtual void Set(std::string_view box, std::u16string_view text, SetBy how) = 0;
     // Opens the selector's list, highlights the entry at that place (0 is
     // the first), and takes it with Enter, even when it is the one shown.

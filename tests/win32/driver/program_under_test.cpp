@@ -173,6 +173,14 @@ void ProgramUnderTest::Type(std::string_view name, std::u16string_view keys)
     }
 }
 
+void ProgramUnderTest::UndoFromMenu(std::string_view name)
+{
+    const HWND box = Control(name);
+    if (SendMessageW(box, EM_CANUNDO, 0, 0) != 0) {
+        SendMessageW(box, WM_UNDO, 0, 0);
+    }
+}
+
 void ProgramUnderTest::Set(std::string_view name, std::u16string_view text, SetBy how)
 {
     const std::u16string copy(text);

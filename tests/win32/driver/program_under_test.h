@@ -32,10 +32,14 @@ public:
     void Focus(std::string_view name) const;
 
     // The behaviour table's verbs. Typing is one WM_CHAR a key with the
-    // caret at the end; pasting empties the box, then WM_PASTE; a pick opens
-    // the list and moves to the entry with the arrow keys, then Enter. The
-    // hover text is asked of the tip as a screen reader does (TTM_GETTEXTW).
+    // caret at the end, Ctrl+Z too, as the keyboard's translation makes it.
+    // Undo from the context menu is the WM_UNDO the menu sends, and only
+    // while the box can undo, as the menu greys the item otherwise. Pasting
+    // empties the box, then WM_PASTE; a pick opens the list and moves to the
+    // entry with the arrow keys, then Enter. The hover text is asked of the
+    // tip as a screen reader does (TTM_GETTEXTW).
     void Type(std::string_view box, std::u16string_view keys) override;
+    void UndoFromMenu(std::string_view box) override;
     void Set(std::string_view box, std::u16string_view text, acpower::test::SetBy how) override;
     void Pick(int position) override;
     void Click(std::string_view control) override;
