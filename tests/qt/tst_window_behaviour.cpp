@@ -112,6 +112,8 @@ public:
         case Reading::Text:
             return (selector != nullptr ? selector->currentText() : control->property("text").toString())
                 .toStdU16String();
+        case Reading::FromFirstShown:
+            return FromFirstShown(name);
         case Reading::List:
             for (int i = 0; i < selector->count(); ++i) {
                 items.append(selector->itemText(i));
@@ -132,6 +134,16 @@ public:
     }
 
 private:
+    // The character under the box's left inner edge, as the eye finds it.
+    // A line edit scrolls its text as it paints, so it paints first.
+    std::u16string FromFirstShown(std::string_view name) const
+    {
+        auto* box = ControlNamed<QLineEdit>(window_, name);
+        box->repaint();
+        const int first = box->cursorPositionAt(QPoint(2, box->height() / 2));
+        return box->text().mid(first).toStdU16String();
+    }
+
     std::u16string Note() const
     {
         const auto* tip = window_.findChild<QLabel*>(QStringLiteral("BoxTip"));
