@@ -10,7 +10,7 @@ acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}" "${ACPOWER_TEST_PACKAGES[@]
 echo "== Qt 6 build =="
 cmake --workflow --preset qt6
 
-# Qt 5.15 keeps older distributions (Debian 11, Ubuntu 20.04) served. This
+# Qt 5.15 keeps older distributions (Debian 11, Ubuntu 22.04) served. This
 # tree converts decimals with fast_float, so the road for a standard library
 # without float from_chars stays tested too.
 echo "== Qt 5.15 build =="

@@ -1,5 +1,5 @@
 # Qt 6 is the first choice; Qt 5.15 stays buildable for older Linux
-# distributions (Debian 11, Ubuntu 20.04). Windows has its own Win32 window.
+# distributions (Debian 11, Ubuntu 22.04). Windows has its own Win32 window.
 option(WITH_QT5 "Build against Qt 5.15 even when Qt 6 is installed" OFF)
 
 set(ACPOWER_QT_COMPONENTS Widgets)

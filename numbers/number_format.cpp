@@ -139,6 +139,12 @@ std::u16string WholeDigits(Float magnitude)
 // of the last place no longer fits 64 bits.
 constexpr double LargestCountable = 1e15;
 
+// Between groups of thousands in every locale: the program reads a comma as
+// a decimal separator wherever it runs, so "3,300" from an English locale
+// would read back as 3.3, and Russian readers take it so too. The parser
+// reads this space as a group separator.
+constexpr std::u16string_view NarrowNoBreakSpace = u"\u202F";
+
 std::u16string Grouped(const std::u16string& digits, std::u16string_view separator)
 {
     std::u16string text;
@@ -225,7 +231,7 @@ std::u16string GroupedText(double value, int decimals, const NumberLocale& local
     if (std::signbit(value) && (whole != u"0" || fraction != 0)) {
         text = MinusSignOf(locale);
     }
-    text += Grouped(whole, locale.GroupSeparator);
+    text += Grouped(whole, NarrowNoBreakSpace);
     if (fraction != 0) {
         std::string tail = std::to_string(fraction + unit).substr(1);
         while (tail.back() == '0') {

@@ -19,8 +19,9 @@ std::u16string DisplayText(float value, const NumberLocale& locale);
 
 // A figure for reading rather than for a result box: rounded to at most
 // `decimals` places (0 to 3), with the locale's separator and minus sign,
-// thousands grouped with the locale's group separator, trailing zeros of the
-// fraction dropped, never an exponent. Non-finite values give an empty text.
+// thousands grouped with U+202F NARROW NO-BREAK SPACE whatever the locale's
+// group separator, trailing zeros of the fraction dropped, never an exponent.
+// Non-finite values give an empty text.
 std::u16string GroupedText(double value, int decimals, const NumberLocale& locale);
 
 }  // namespace acpower

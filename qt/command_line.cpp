@@ -73,12 +73,33 @@ void Print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// The options every Qt program takes, as QGuiApplication and QApplication
+// document them: those that take a value, then those that stand alone.
+// Known here, they are told apart from mistakes before the display is opened,
+// which Qt alone would only do once it is open.
+QList<QCommandLineOption> QtOptions()
+{
+    const char* const withValue[] = {"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+                                     "style",       "stylesheet",         "qmljsdebugger", "dialogs", "fontengine"};
+    const char* const alone[] = {"reverse", "widgetcount"};
+    QList<QCommandLineOption> options;
+    for (const char* name : withValue) {
+        options.append(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    }
+    for (const char* name : alone) {
+        options.append(QCommandLineOption(QString::fromLatin1(name)));
+    }
+    return options;
+}
+
 // Qt's single-dash options are whole words (-platform, -reverse); read as
 // bundles of letters, -reverse would hold -v and -stylesheet -h.
 void SetUp(QCommandLineParser& parser, const QList<QCommandLineOption>& options)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options);
+    parser.addOptions(QtOptions());
 }
 
 }  // namespace
@@ -88,7 +109,7 @@ std::optional<int> AnswerHelpOrVersion(const QStringList& arguments)
     const QList<QCommandLineOption> options{HelpOption(), VersionOption()};
     QCommandLineParser parser;
     SetUp(parser, options);
-    // Whatever else is unknown here may be Qt's; that is judged later.
+    // What is unknown is refused once neither help nor the version is asked.
     parser.parse(arguments);
     if (parser.isSet(options[0])) {
         Print(stdout, HelpText(options));

@@ -318,6 +318,9 @@ void MainWindow::ShowResults(const ResultTexts& results)
     for (const form::ResultBinding& binding : form::ResultBoxes) {
         auto* box = qobject_cast<QLineEdit*>(Control(binding.Box));
         box->setText(QString::fromStdU16String(TextOf(results, binding.Shows)));
+        // setText leaves the cursor at the end, and a text wider than the
+        // box would show its tail; the leading digits say how large it is.
+        box->setCursorPosition(0);
         // Tool tips double as the boxes' accessible descriptions.
         box->setToolTip(QString::fromStdU16String(calculator_.Hint(binding.Shows)));
     }

@@ -79,15 +79,16 @@ std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv)
 
 int RunCalculator(int& argc, char** argv, const std::function<void(QWidget&)>& beforeShow)
 {
-    if (const std::optional<int> status = AnswerHelpOrVersion(ArgumentsOf(argc, argv))) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (const std::optional<int> status = AnswerHelpOrVersion(arguments)) {
+        return *status;
+    }
+    if (const std::optional<int> status = RefuseUnknownArguments(arguments)) {
         return *status;
     }
 
     EnableHighDpiScaling();
     const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
-    if (const std::optional<int> status = RefuseUnknownArguments(QCoreApplication::arguments())) {
-        return *status;
-    }
     QApplication::setApplicationName(QString::fromLatin1(app::Executable));
     QApplication::setApplicationVersion(QString::fromLatin1(app::Version));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::Id));

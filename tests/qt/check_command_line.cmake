@@ -1,7 +1,7 @@
 # Runs the program as a person would from a terminal and checks its answers:
 # help and version without any display, one plain line and a failure status
 # when there is no display to open the window on, and a refusal of what it
-# does not know once Qt has taken its own options.
+# does not know, with or without a display, that leaves Qt's own options be.
 #   PROGRAM, EXECUTABLE, VERSION
 
 cmake_minimum_required(VERSION 3.16)
@@ -48,5 +48,12 @@ check_run("display not answering" ENV -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb DIS
 # refused, and what is left unknown is named.
 check_run("unknown option" ENV QT_QPA_PLATFORM=offscreen ARGS -reverse --frobnicate
           STATUS 2 STDOUT "^$" STDERR "${EXECUTABLE}: [^\n]*«frobnicate»[^\n]*\n$")
+# A mistyped option is a usage error whatever the display; Qt's own options
+# and their values are no mistake, so the display is tried all the same.
+check_run("unknown option without a display" ENV ${headless} ARGS --bogus
+          STATUS 2 STDOUT "^$" STDERR "^${EXECUTABLE}: [^\n]*«bogus»[^\n]*\n$")
+check_run("Qt's options without a display" ENV ${headless}
+          ARGS -style Fusion -stylesheet=none.qss --platformtheme none -reverse -display :4093
+          STATUS 1 STDOUT "^$" STDERR "${one_line_about_display}")
 check_run("stray argument" ENV QT_QPA_PLATFORM=offscreen ARGS room.txt
           STATUS 2 STDOUT "^$" STDERR "${EXECUTABLE}: [^\n]*«room\\.txt»[^\n]*\n$")

@@ -166,6 +166,12 @@ std::vector<Row> BehaviourRows()
             Paste("Text1", longZeros), Sees("Text1", longZeros), Shows(u"70", u"3,3"), NoNote()}},
         {"beyond single precision is refused", Without(4), {
             Set("Text5", Beyond), Sees("Text5", u""), Shows(u"70", u"3"), Note("Text5", u"«400000000000000…»" + TooBig)}},
+        // The leading digits say how large a number is; a box too narrow
+        // for it keeps them in sight and lets the tail go.
+        {"long results show from their first digit", RoomTexts{u"", u"", u"", u"", u""}, {
+            Set("Text1", u"100000"), Set("Text2", u"100000"), Shows(u"10000000000", u"300000000"),
+            Look(Reading::FromFirstShown, "Text6", u"10000000000"),
+            Look(Reading::FromFirstShown, "Text7", u"300000000")}},
         {"a volume overflow shows nothing", RoomTexts{u"", Huge, u"", u"", u""}, {
             Set("Text1", Huge), Sees("Text1", Huge), Shows(u"", u"")}},
         {"the result boxes take no typing", ExampleRoomTexts, {

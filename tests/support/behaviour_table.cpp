@@ -17,6 +17,8 @@ const char* Described(Reading what)
     switch (what) {
     case Reading::EachKey:
         return " after each key";
+    case Reading::FromFirstShown:
+        return " from its first character shown";
     case Reading::Results:
         return "volume | power";
     case Reading::List:

@@ -24,15 +24,16 @@ enum class SetBy {
 
 enum class Reading {
     None,
-    Text,        // a box's text, or the entry the selector shows
-    EachKey,     // the box's text after each typed key, joined by '|'
-    Results,     // the volume and the power, joined by " | "
-    List,        // the selector's entries in order, one a line
-    Tip,         // "Box: text" of the note shown under a box; "" for none
-    Hover,       // the text shown when the mouse rests on the control
-    Focus,       // the name of the control with the keyboard focus
-    Pages,       // the web pages opened since the last look, one a line
-    ExitStatus,  // what closing the window ended the program with
+    Text,            // a box's text, or the entry the selector shows
+    FromFirstShown,  // a box's text from the first character it shows on
+    EachKey,         // the box's text after each typed key, joined by '|'
+    Results,         // the volume and the power, joined by " | "
+    List,            // the selector's entries in order, one a line
+    Tip,             // "Box: text" of the note shown under a box; "" for none
+    Hover,           // the text shown when the mouse rests on the control
+    Focus,           // the name of the control with the keyboard focus
+    Pages,           // the web pages opened since the last look, one a line
+    ExitStatus,      // what closing the window ended the program with
 };
 
 // A window under test, driven from outside as a user drives it.

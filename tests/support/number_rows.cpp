@@ -67,6 +67,7 @@ void RunParseRows()
         {"comma: inner space", comma, u"1 000", ok, 1000.0F},
         {"comma: thin space groups", comma, u"1\u2009000\u2009000", ok, 1e6F},
         {"comma: narrow no-break space groups", comma, u"-12\u202F345,5", ok, -12345.5F},
+        {"point: narrow no-break space groups", point, u"11\u202F260.5", ok, 11260.5F},
         {"comma: groups typed so far", comma, u"1 0", ok, 10.0F},
         {"comma: space typed after digits", comma, u"1 ", ok, 1.0F},
         {"comma: two inner spaces", comma, u"1  000", no, 0.0F},
@@ -203,9 +204,10 @@ void RunFormatRows()
         {"nan is never shown", std::numeric_limits<float>::quiet_NaN(), u"", u""},
     };
     const GroupedRow grouped[] = {
-        {"rounded up into a new group", 999.996, 2, u"1\u00A0000", u"1,000"},
+        {"rounded up into a new group", 999.996, 2, u"1\u202F000", u"1\u202F000"},
+        {"the locale's decimals, never its groups", 11260.125, 2, u"11\u202F260,12", u"11\u202F260.12"},
         {"negative that rounds to zero", -0.001, 2, u"0", u"0"},
-        {"beyond 64-bit counts, no exponent", 1e39, 0, u"1" + Repeat(u"\u00A0000", 13), u"1" + Repeat(u",000", 13)},
+        {"beyond 64-bit counts, no exponent", 1e39, 0, u"1" + Repeat(u"\u202F000", 13), u"1" + Repeat(u"\u202F000", 13)},
         {"not finite", std::numeric_limits<double>::infinity(), 2, u"", u""},
     };
     constexpr ReadBackRow readBack[] = {

@@ -49,6 +49,20 @@ std::u16string TextOf(HWND window, std::optional<WPARAM> entry = std::nullopt)
     return text;
 }
 
+// The text from the character under the box's left inner edge on, as the eye
+// finds it. Client coordinates and the margin come back in the message's
+// answer, so nothing needs the program's memory.
+std::u16string FromFirstShown(HWND box)
+{
+    RECT client{};
+    GetClientRect(box, &client);
+    const auto leftMargin = LOWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
+    const LPARAM at = MAKELPARAM(leftMargin + 1, (client.bottom - client.top) / 2);
+    const auto first = static_cast<size_t>(LOWORD(SendMessageW(box, EM_CHARFROMPOS, 0, at)));
+    const std::u16string text = TextOf(box);
+    return first < text.size() ? text.substr(first) : std::u16string();
+}
+
 std::u16string Entries(HWND selector)
 {
     std::u16string entries;
@@ -249,6 +263,8 @@ std::u16string ProgramUnderTest::Read(Reading what, std::string_view control)
     switch (what) {
     case Reading::Text:
         return TextOf(Control(control));
+    case Reading::FromFirstShown:
+        return FromFirstShown(Control(control));
     case Reading::List:
         return Entries(Control("Combo1"));
     case Reading::Tip:
