@@ -25,7 +25,6 @@ BoxTip::BoxTip(QWidget* parent)
     setObjectName(QStringLiteral("BoxTip"));
     // The refused text is the user's: never read it as markup.
     setTextFormat(Qt::PlainText);
-    setPalette(QToolTip::palette());
     setFont(QToolTip::font());
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
@@ -42,6 +41,9 @@ void BoxTip::ShowAt(QWidget* box, const QString& text, int milliseconds, bool an
 {
     Dismiss();
     box_ = box;
+    // The window fits the tool-tip palette to its look, which a new theme
+    // may change between two notes.
+    setPalette(QToolTip::palette());
     setText(text);
     adjustSize();
     const QPoint below = box->mapToGlobal(QPoint(0, box->height() + 1));

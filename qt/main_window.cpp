@@ -13,6 +13,7 @@
 #include "qt/internal/selector_box.h"
 #include "resources/program_art.h"
 
+#include <QAbstractItemView>
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
@@ -28,6 +29,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QString>
+#include <QToolTip>
 
 #include <cstddef>
 #include <limits>
@@ -149,6 +151,9 @@ QPalette ClassicPalette()
     palette.setColor(QPalette::Base, ColourOf(form::ClassicLight.Base));
     palette.setColor(QPalette::Text, ColourOf(form::ClassicLight.Text));
     palette.setColor(QPalette::ButtonText, ColourOf(form::ClassicLight.WindowText));
+    // Notes and hover texts show beside the form, so they take its look.
+    palette.setColor(QPalette::ToolTipBase, ColourOf(form::ClassicLight.Base));
+    palette.setColor(QPalette::ToolTipText, ColourOf(form::ClassicLight.Text));
     return palette;
 }
 
@@ -274,6 +279,25 @@ void MainWindow::FitColoursToTheme()
         // The classic look reads, so the palette change this causes ends here.
         setPalette(ClassicPalette());
     }
+    FitPopupsToLook();
+}
+
+// The pop-ups are windows of their own, which the window's palette does not
+// reach: tips take the application's tool-tip palette, and the selector's
+// list a menu's.
+void MainWindow::FitPopupsToLook()
+{
+    // Only the classic look is the window's own palette.
+    const bool classic = testAttribute(Qt::WA_SetPalette);
+    if (classic) {
+        QToolTip::setPalette(ClassicPalette());
+    } else if (QToolTip::palette() == ClassicPalette()) {
+        // An unset palette leaves the tips to the theme again.
+        QToolTip::setPalette(QPalette());
+    }
+    // A list drawn as a menu takes every colour that it does not set itself
+    // from the theme's menus.
+    qobject_cast<QComboBox*>(Control(form::SideSelector))->view()->setPalette(classic ? ClassicPalette() : QPalette());
 }
 
 BoxTip& MainWindow::Tip()

@@ -41,6 +41,7 @@ private:
     void FillWindowSides();
     void ConnectNotifications();
     void FitColoursToTheme();
+    void FitPopupsToLook();
     void CentreOnScreen();
     BoxTip& Tip();
 

@@ -1,3 +1,4 @@
+#include "form/bindings.h"
 #include "form/colours.h"
 #include "form/form1.h"
 #include "qt/internal/selector_box.h"
@@ -6,10 +7,12 @@
 #include "tests/support/behaviour_table.h"
 #include "tests/support/example_room.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHash>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +21,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -58,6 +62,8 @@ QPalette ThemePalette(const QColor& window, const QColor& windowText, const QCol
     palette.setColor(QPalette::Base, base);
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::ButtonText, windowText);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
     return palette;
 }
 
@@ -100,6 +106,17 @@ bool Near(const form::Rgb& drawn, const form::Rgb& wanted)
 {
     const auto close = [](int a, int b) { return std::abs(a - b) <= 48; };
     return close(drawn.Red, wanted.Red) && close(drawn.Green, wanted.Green) && close(drawn.Blue, wanted.Blue);
+}
+
+// Whether a pop-up's text is dark on a light ground, as the classic look
+// draws it beside the form.
+bool DarkOnLight(QWidget& popup, const QRect& area)
+{
+    const QImage drawn = popup.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto [ground, ink] = GroundAndInk(drawn, area & drawn.rect());
+    const form::Rgb black{0, 0, 0};
+    return form::ContrastRatio(ink, ground) >= 3.0
+        && form::ContrastRatio(ground, black) > form::ContrastRatio(ink, black);
 }
 
 }  // namespace
@@ -313,6 +330,27 @@ private slots:
             QVERIFY2(!control.TextColour || Near(ink, *control.TextColour), qPrintable(Latin1(control.Name)));
         }
         QCOMPARE(window->palette().color(QPalette::Window) == theme.color(QPalette::Window), followed);
+
+        // The pop-ups beside the form read on its look: an entry of the
+        // selector's list other than the highlighted one, the note under a
+        // box, and a result's hover text.
+        auto* selector = ControlNamed<acpower::SelectorBox>(*window, form::SideSelector);
+        selector->showPopup();
+        const QAbstractItemView* list = selector->view();
+        const QRect entry = list->visualRect(list->model()->index(1 - selector->currentIndex(), 0));
+        QVERIFY2(DarkOnLight(*list->viewport(), entry), "the selector's list");
+        selector->hidePopup();
+        auto* result = ControlNamed<QLineEdit>(*window, form::ResultBoxes.front().Box);
+        result->setFocus(Qt::TabFocusReason);
+        auto* note = window->findChild<QLabel*>(QStringLiteral("BoxTip"));
+        QVERIFY2(note != nullptr && note->isVisible() && DarkOnLight(*note, note->rect().adjusted(2, 2, -2, -2)),
+                 "the note under a box");
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), result->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(result, &hover);
+        auto* hoverTip = result->findChild<QLabel*>(QStringLiteral("qtooltip_label"));
+        QVERIFY2(hoverTip != nullptr && DarkOnLight(*hoverTip, hoverTip->rect().adjusted(2, 2, -2, -2)),
+                 "the hover text");
+        QToolTip::hideText();
         // Back on the light theme, the window follows it again.
         QApplication::setPalette(desktop);
         QCoreApplication::processEvents();
