@@ -5,12 +5,13 @@
 
 namespace acpower {
 
-// The pieces of a user's locale that number texts depend on. The window reads
+// The pieces of a user's locale that number texts depend on. Its thousands
+// separator is not one of them: grouped texts use the narrow no-break space
+// in every locale, so that none reads as a decimal separator. The window reads
 // them from the system once and passes them down; nothing in the engine asks
 // the system for its locale, so tests can pin any locale they like.
 struct NumberLocale {
     std::u16string DecimalSeparator;
-    std::u16string GroupSeparator;
     std::u16string MinusSign;
 };
 

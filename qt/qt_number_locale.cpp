@@ -10,7 +10,6 @@ NumberLocale NumberLocaleOf(const QLocale& locale)
     // Qt 5 gives these as QChar and Qt 6 as QString; QString takes either.
     return NumberLocale{
         QString(locale.decimalPoint()).toStdU16String(),
-        QString(locale.groupSeparator()).toStdU16String(),
         QString(locale.negativeSign()).toStdU16String(),
     };
 }

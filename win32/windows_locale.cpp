@@ -26,7 +26,6 @@ NumberLocale UserNumberLocale()
 {
     NumberLocale locale;
     locale.DecimalSeparator = LocaleText(LOCALE_SDECIMAL);
-    locale.GroupSeparator = LocaleText(LOCALE_STHOUSAND);
     locale.MinusSign = LocaleText(LOCALE_SNEGATIVESIGN);
     return locale;
 }
