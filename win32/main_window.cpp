@@ -190,7 +190,7 @@ void MainWindow::CreateControls()
         create(*focusable);
     }
     for (const form::Control& control : form::Form1Controls) {
-        if (control.Kind == form::ControlKind::Caption && control.LabelFor.empty()) {
+        if (!form::TakesFocus(control) && control.LabelFor.empty()) {
             create(control);
         }
     }
