@@ -86,6 +86,7 @@ void RunWindowsOnly(const std::wstring& path)
     CheckLayout(program);
     CheckFocusHints(program);
     CheckNoticeTimesOut(program);
+    CheckKeyboard(program);
     Expect(program.Close() == 0, "the second run ends");
 }
 
