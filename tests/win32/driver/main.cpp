@@ -111,6 +111,7 @@ int wmain(int argc, wchar_t* argv[])
     }
     RunTable(argv[1]);
     RunWindowsOnly(argv[1]);
+    CheckDpis(argv[1]);
     // Last: a run under high-contrast colours, once the others have ended.
     CheckHighContrast(argv[1]);
     return acpower::test::Summary();
