@@ -1,5 +1,6 @@
 #include "win32/internal/form_controls.h"
 
+#include "win32/internal/keyboard_link.h"
 #include "win32/internal/wide_text.h"
 
 #include <string>
@@ -19,8 +20,9 @@ DWORD StyleOf(const form::Control& control)
         // text keeps clear of the edge its last letter could overhang.
         style |= SS_OWNERDRAW;
         if (control.Link) {
-            // Without SS_NOTIFY a static lets clicks through and sends no STN_CLICKED.
-            style |= SS_NOTIFY;
+            // Without SS_NOTIFY a static lets clicks through and sends no
+            // STN_CLICKED; without WS_TABSTOP the keyboard never reaches it.
+            style |= SS_NOTIFY | WS_TABSTOP;
         }
         return style;
     case form::ControlKind::EntryBox:
@@ -87,6 +89,9 @@ HWND CreateFormControl(HWND parent, HINSTANCE instance, const form::Control& con
     if (control.Kind == form::ControlKind::EntryBox) {
         // A pasted text is judged whole, however long, as it is on Linux.
         SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
+    }
+    if (control.Link) {
+        MakeKeyboardLink(handle);
     }
     if (selector) {
         FitSelectorHeight(handle, form::TwipsToPixels(control.Rect.Height, dotsPerInch));

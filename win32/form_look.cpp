@@ -157,6 +157,10 @@ void FormLook::DrawCaption(const DRAWITEMSTRUCT& item)
     }
     const std::u16string caption(described->Caption);
     DrawTextW(item.hDC, Wide(caption), -1, &area, format);
+    // A static is never told it has the focus in the item's state.
+    if (GetFocus() == item.hwndItem) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
 }
 
 HCURSOR FormLook::CursorOver(HWND control)

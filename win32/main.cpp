@@ -27,7 +27,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
             window.OnKeyPressed(message.wParam);
         }
-        // Tab and Shift+Tab walk the boxes and the selector.
+        // Tab and Shift+Tab walk the boxes, the selector, the results and the
+        // brand's two halves.
         if (IsDialogMessageW(window.Handle(), &message)) {
             continue;
         }

@@ -179,8 +179,15 @@ void MainWindow::CreateControls()
     const auto create = [this](const form::Control& control) {
         CreateFormControl(Handle(), instance_, control, dotsPerInch_, look_.FontFor(control.OwnFont));
     };
-    // Z-order is the Tab order. A caption goes just before the box it names,
-    // which is where screen readers look for a box's name.
+    // First the captions that name no box, below the rest: the brand's first
+    // word then paints beneath the half it touches.
+    for (const form::Control& control : form::Form1Controls) {
+        if (!form::TakesFocus(control) && control.LabelFor.empty()) {
+            create(control);
+        }
+    }
+    // Then z-order is the Tab order. A caption goes just before the box it
+    // names, which is where screen readers look for a box's name.
     for (const form::Control* focusable : form::TabOrder()) {
         for (const form::Control& caption : form::Form1Controls) {
             if (caption.LabelFor == focusable->Name) {
@@ -188,11 +195,6 @@ void MainWindow::CreateControls()
             }
         }
         create(*focusable);
-    }
-    for (const form::Control& control : form::Form1Controls) {
-        if (control.Kind == form::ControlKind::Caption && control.LabelFor.empty()) {
-            create(control);
-        }
     }
     CreateTips();
 }

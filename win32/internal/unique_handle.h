@@ -70,6 +70,8 @@ inline void ReleaseScreenDc(HDC dc)
 using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
 using UniqueScreenDc = UniqueHandle<HDC, &ReleaseScreenDc>;
+using UniqueMemoryDc = UniqueHandle<HDC, &DeleteDC>;
+using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using UniqueCursor = UniqueHandle<HCURSOR, &DestroyCursor>;
 using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
 using UniqueWindow = UniqueHandle<HWND, &DestroyWindow>;

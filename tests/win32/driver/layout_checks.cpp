@@ -6,6 +6,7 @@
 
 #include "form/colours.h"
 #include "form/form1.h"
+#include "win32/internal/fonts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -161,20 +162,15 @@ COLORREF BackgroundOf(const form::Control& described)
     return described.Background ? ColourOf(*described.Background) : GetSysColor(system);
 }
 
-// The same text drawn here in the font the table names, with the same
+// The same text drawn here in the font the table names (or the face the
+// program stands in for it where the system's would not fit or not be bold), with the same
 // alignment and wrapping, inside a bitmap of the area's size.
 SIZE InkOfExpectedFont(const form::Control& described, const std::u16string& caption, const RECT& area)
 {
-    const form::Font font = described.OwnFont.value_or(form::Form1.DefaultFont);
-    const std::u16string face(font.Face.begin(), font.Face.end());
-    const GdiObject gdiFont(CreateFontW(-MulDiv(font.CentiPoints, Dpi, 7200), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
-                                        FALSE, FALSE, FALSE, form::FontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                        reinterpret_cast<const wchar_t*>(face.c_str())),
-                            &DeleteObject);
+    const UniqueFont gdiFont = CreateFormFont(described.OwnFont.value_or(form::Form1.DefaultFont), Dpi);
     RECT box = {0, 0, area.right - area.left, area.bottom - area.top};
     const Canvas canvas(box.right, box.bottom);
-    SelectObject(canvas.Dc(), gdiFont.get());
+    SelectObject(canvas.Dc(), gdiFont.Get());
     SetDCBrushColor(canvas.Dc(), BackgroundOf(described));
     FillRect(canvas.Dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetTextColor(canvas.Dc(), TextColourOf(described));

@@ -86,6 +86,7 @@ void RunWindowsOnly(const std::wstring& path)
     CheckLayout(program);
     CheckFocusHints(program);
     CheckNoticeTimesOut(program);
+    CheckKeyboard(program);
     Expect(program.Close() == 0, "the second run ends");
 }
 
@@ -110,6 +111,7 @@ int wmain(int argc, wchar_t* argv[])
     }
     RunTable(argv[1]);
     RunWindowsOnly(argv[1]);
+    CheckDpis(argv[1]);
     // Last: a run under high-contrast colours, once the others have ended.
     CheckHighContrast(argv[1]);
     return acpower::test::Summary();

@@ -245,6 +245,20 @@ void ProgramUnderTest::Focus(std::string_view name) const
     AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
 }
 
+void ProgramUnderTest::Press(WORD key)
+{
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof(focus);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &focus);
+    PostMessageW(focus.hwndFocus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus.hwndFocus, WM_KEYUP, key, 0xC0000001);
+    const form::Control* control = form::FindControl(GetDlgCtrlID(focus.hwndFocus));
+    const bool activates = key == VK_RETURN || key == VK_SPACE;
+    pagesAwaited_ += control != nullptr && control->Link && activates ? 1 : 0;
+    // Posted: the focus moves once the program has read them.
+    Sleep(200);
+}
+
 int ProgramUnderTest::Close()
 {
     ++pagesAwaited_;

@@ -30,6 +30,9 @@ public:
     RECT Rect(std::string_view name) const;
     // Gives the control the keyboard focus, as Tab would.
     void Focus(std::string_view name) const;
+    // Presses and releases a key on the focused control, through the
+    // program's message loop, where the dialog keys are dealt with.
+    void Press(WORD key);
 
     // The behaviour table's verbs. Typing is one WM_CHAR a key with the
     // caret at the end, Ctrl+Z too, as the keyboard's translation makes it.

@@ -20,6 +20,11 @@ void ShowExample(ProgramUnderTest& program);
 // What only the Windows window is checked for; the behaviour every window
 // shares is the table in tests/support.
 void CheckLayout(ProgramUnderTest& program);
+// Tab, Enter and Space as a user presses them, with the brand halves.
+void CheckKeyboard(ProgramUnderTest& program);
+// Starts the program at 96, 120 and 144 DPI and checks, from the drawn
+// pixels, that captions fit and the power is drawn bold.
+void CheckDpis(const std::wstring& path);
 // Starts the program anew under white-on-black system colours and checks that
 // every caption and result reads, from the drawn pixels.
 void CheckHighContrast(const std::wstring& path);
