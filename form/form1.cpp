@@ -17,7 +17,7 @@ std::array<const Control*, FocusableCount> TabOrder()
     std::array<const Control*, FocusableCount> order{};
     auto next = order.begin();
     for (const Control& control : Form1Controls) {
-        if (control.Kind != ControlKind::Caption) {
+        if (TakesFocus(control)) {
             *next = &control;
             ++next;
         }

@@ -94,8 +94,8 @@ inline constexpr std::optional<Font> InheritedFont;
 // clang-format off
 inline constexpr std::array<Control, 20> Form1Controls{{
     // Name       Id   Kind                    Caption                        Left  Top   Width Height Tab Align             Text      Background Font              Wrap   Link   Caption for
-    {"Label57",   257, ControlKind::Caption,   u"Компания",                   {0,    60,   855,  195}, 17, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label55",   255, ControlKind::Caption,   u"ОРНИК",                      {840,  60,   615,  195}, 19, TextAlign::Left,  DarkBlue, Default,   InheritedFont,      false, true, {}       },
+    {"Label57",   257, ControlKind::Caption,   u"Компания",                   {0,    60,   855,  195}, 19, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label55",   255, ControlKind::Caption,   u"ОРНИК",                      {840,  60,   615,  195}, 17, TextAlign::Left,  DarkBlue, Default,   InheritedFont,      false, true, {}       },
     {"Label56",   256, ControlKind::Caption,   u"ВЕЙМ",                       {1440, 60,   555,  195}, 18, TextAlign::Left,  Red,      Default,   InheritedFont,      false, true, {}       },
     {"Label2",    202, ControlKind::Caption,   u"Площадь, кв. м",             {1680, 480,  1335, 255},  6, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text1"  },
     {"Text1",     101, ControlKind::EntryBox,  u"",                           {3120, 480,  675,  285},  0, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
@@ -149,11 +149,18 @@ constexpr bool NamesA(std::string_view name, ControlKind kind)
 // at 96 DPI fifteen twips make one pixel.
 int TwipsToPixels(int twips, int dotsPerInch);
 
+// A caption is passed over by Tab unless it is a link, which the keyboard
+// must be able to follow as the mouse can.
+constexpr bool TakesFocus(const Control& control)
+{
+    return control.Kind != ControlKind::Caption || control.Link;
+}
+
 constexpr std::size_t CountFocusable()
 {
     std::size_t count = 0;
     for (const Control& control : Form1Controls) {
-        count += control.Kind == ControlKind::Caption ? 0 : 1;
+        count += TakesFocus(control) ? 1 : 0;
     }
     return count;
 }
