@@ -3,6 +3,7 @@
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/colours.h"
+#include "form/company_page.h"
 #include "form/form1.h"
 #include "form/placement.h"
 #include "qt/internal/box_tip.h"
@@ -94,11 +95,18 @@ void SetOwnColour(QPalette& palette, QPalette::ColorRole role, const std::option
     }
 }
 
+QLabel* NewLink(QWidget* window)
+{
+    auto* link = new LinkLabel(window);
+    link->SetTarget(ToQString(CompanyPageAddress));
+    return link;
+}
+
 QWidget* NewControlWidget(const form::Control& control, QWidget* window)
 {
     switch (control.Kind) {
     case form::ControlKind::Caption: {
-        QLabel* caption = control.Link ? new LinkLabel(window) : new QLabel(window);
+        QLabel* caption = control.Link ? NewLink(window) : new QLabel(window);
         caption->setText(ToQString(control.Caption));
         caption->setAlignment(AlignmentOf(control.Align));
         caption->setWordWrap(control.WordWrap);
@@ -207,6 +215,9 @@ void MainWindow::CreateControls()
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(Control(order.at(i - 1)->Name), Control(order.at(i)->Name));
     }
+    // The window opens with the focus on the first box, not on whatever
+    // focusable control was made first, which is now a brand half.
+    Control(order.front()->Name)->setFocus();
 }
 
 void MainWindow::FillWindowSides()
