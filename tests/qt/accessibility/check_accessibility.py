@@ -101,14 +101,6 @@ def application_of(pid):
     return None
 
 
-def descendants(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
 def controls_of(window):
     """The window's direct children, in the table's order, which is the order
     they were made in and the order the bridge lists them."""
@@ -179,34 +171,24 @@ def check(child, rows, log, page):
                   f"focusable, read-only={tuple(states)}")
 
     # Following each link through its action opens the company page once.
-    opened_before = 0
-    for name in ("Label55", "Label56"):
+    for expected, name in enumerate(("Label55", "Label56"), start=1):
         pressed = press(by_name[name])
-        expected = opened_before + 1
-        pages = wait_for_pages(log, expected)
-        opened = len(pages)
-        good = pressed and opened == expected and all(each == page for each in pages)
+        deadline = time.monotonic() + 5
+        while len(pages_in(log)) < expected and time.monotonic() < deadline:
+            time.sleep(0.1)
+        time.sleep(0.3)  # a second page, wrongly opened, would show by now
+        pages = pages_in(log)
+        good = pressed and pages == [page] * expected
         failures += 0 if good else 1
-        print(f"{'ok  ' if good else 'FAIL'} {name:8} action press={pressed} pages opened={opened}, wanted {expected}")
-        opened_before = opened
+        print(f"{'ok  ' if good else 'FAIL'} {name:8} action press={pressed} pages opened={len(pages)}, wanted {expected}")
     return 1 if failures else 0
 
 
-def wait_for_pages(log, count, seconds=5.0):
-    deadline = time.monotonic() + seconds
-    lines = []
-    while time.monotonic() < deadline:
-        if os.path.exists(log):
-            with open(log, encoding="utf-8") as opened:
-                lines = opened.read().splitlines()
-            if len(lines) >= count:
-                break
-        time.sleep(0.1)
-    time.sleep(0.3)  # a second page, wrongly opened, would show by now
-    if os.path.exists(log):
-        with open(log, encoding="utf-8") as opened:
-            lines = opened.read().splitlines()
-    return lines
+def pages_in(log):
+    if not os.path.exists(log):
+        return []
+    with open(log, encoding="utf-8") as opened:
+        return opened.read().splitlines()
 
 
 if __name__ == "__main__":
