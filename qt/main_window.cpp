@@ -215,9 +215,6 @@ void MainWindow::CreateControls()
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(Control(order.at(i - 1)->Name), Control(order.at(i)->Name));
     }
-    // The window opens with the focus on the first box, not on whatever
-    // focusable control was made first, which is now a brand half.
-    Control(order.front()->Name)->setFocus();
 }
 
 void MainWindow::FillWindowSides()
@@ -256,6 +253,11 @@ void MainWindow::ConnectNotifications()
             Control(control.Name)->installEventFilter(this);
         }
     }
+    // The window opens with the focus on the first box, not on the first
+    // focusable control made, which is a brand half. Set here, not with the
+    // tab order: Qt 5 drops the focus of a window not yet made when
+    // setWindowFlags runs.
+    Control(form::TabOrder().front()->Name)->setFocus();
 }
 
 void MainWindow::CentreOnScreen()
