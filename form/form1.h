@@ -149,7 +149,8 @@ constexpr bool NamesA(std::string_view name, ControlKind kind)
 // at 96 DPI fifteen twips make one pixel.
 int TwipsToPixels(int twips, int dotsPerInch);
 
-// A link is a caption too, and the keyboard must reach it as the mouse does.
+// A caption is passed over by Tab unless it is a link, which the keyboard
+// must be able to follow as the mouse can.
 constexpr bool TakesFocus(const Control& control)
 {
     return control.Kind != ControlKind::Caption || control.Link;

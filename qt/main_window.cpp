@@ -3,6 +3,7 @@
 #include "core/hints.h"
 #include "form/bindings.h"
 #include "form/colours.h"
+#include "form/company_page.h"
 #include "form/form1.h"
 #include "form/placement.h"
 #include "qt/internal/box_tip.h"
@@ -96,11 +97,18 @@ void SetOwnColour(QPalette& palette, QPalette::ColorRole role, const std::option
     }
 }
 
+QLabel* NewLink(QWidget* window)
+{
+    auto* link = new LinkLabel(window);
+    link->SetTarget(ToQString(CompanyPageAddress));
+    return link;
+}
+
 QWidget* NewControlWidget(const form::Control& control, QWidget* window)
 {
     switch (control.Kind) {
     case form::ControlKind::Caption: {
-        QLabel* caption = control.Link ? new LinkLabel(window) : new QLabel(window);
+        QLabel* caption = control.Link ? NewLink(window) : new QLabel(window);
         caption->setText(ToQString(control.Caption));
         caption->setAlignment(AlignmentOf(control.Align));
         caption->setWordWrap(control.WordWrap);
@@ -250,6 +258,11 @@ void MainWindow::ConnectNotifications()
             Control(control.Name)->installEventFilter(this);
         }
     }
+    // The window opens with the focus on the first box, not on the first
+    // focusable control made, which is a brand half. Set here, not with the
+    // tab order: Qt 5 drops the focus of a window not yet made when
+    // setWindowFlags runs.
+    Control(form::TabOrder().front()->Name)->setFocus();
 }
 
 void MainWindow::CentreOnScreen()

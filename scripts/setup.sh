@@ -35,7 +35,10 @@ ACPOWER_BENCH_PACKAGES=(
 # libFuzzer runtimes, llvm-14 the symbolizer that turns their reports into
 # file:line (and llvm-rc-14, a second resource compiler for the resource
 # test). That stage builds the benchmarks too, so they are checked under the
-# sanitizers and cannot rot unnoticed.
+# sanitizers and cannot rot unnoticed. The accessibility test reads the Qt
+# window as a screen reader does: python3-pyatspi and at-spi2-core for the
+# AT-SPI client and bus, dbus-run-session (dbus-bin, dbus-daemon) for a
+# session of its own, and xvfb for the display the bridge needs.
 ACPOWER_TEST_PACKAGES=(
     qtbase5-dev
     libqt5svg5-dev
@@ -49,6 +52,12 @@ ACPOWER_TEST_PACKAGES=(
     libclang-rt-14-dev
     llvm-14
     "${ACPOWER_BENCH_PACKAGES[@]}"
+    python3-pyatspi
+    at-spi2-core
+    dbus-bin
+    dbus-daemon
+    xvfb
+    xauth
 )
 
 # What the Windows stage needs: the mingw-w64 cross-compilers (their -win32

@@ -1,8 +1,10 @@
 // The Qt window through the behaviour table every window runs, and after it
 // what only Qt has: the accessible description, the note's own time-out, the
-// C locale, the copyable result boxes and the hint that Tab brings up.
+// C locale, the copyable result boxes, the hint that Tab brings up and the
+// keys that follow a link.
 
 #include "core/hints.h"
+#include "form/company_page.h"
 #include "tests/qt/window_controls.h"
 #include "tests/support/behaviour_table.h"
 #include "tests/support/example_room.h"
@@ -15,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -274,6 +277,24 @@ private slots:
         QCOMPARE(Note(), QStringLiteral("Text7: ") + ToQString(adapter_->Read(Reading::Hover, "Text7")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(Note(), QString());
+    }
+
+    // A brand half reached with Tab follows its link as a click would, once
+    // per key: Enter, the keypad's Enter and Space, but no repeat of a key
+    // held down and no Enter held with Ctrl, which is another shortcut.
+    void keysFollowTheLinks()
+    {
+        QWidget* brand = ControlNamed(*window_, "Label55");
+        brand->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), brand);
+        QTest::keyClick(brand, Qt::Key_Return);
+        QTest::keyClick(brand, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(brand, Qt::Key_Space);
+        QTest::keyClick(brand, Qt::Key_Return, Qt::ControlModifier);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(brand, &held);
+        const QString page = ToQString(acpower::CompanyPageAddress) + QLatin1Char('\n');
+        QCOMPARE(ToQString(adapter_->Read(Reading::Pages, {})), page.repeated(3));
     }
 
     // As a container or minimal system starts the program: point decimals

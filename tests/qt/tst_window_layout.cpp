@@ -225,19 +225,50 @@ private slots:
         }
     }
 
-    // Tab visits the boxes and the selector in the form's order, and from the
-    // last one comes back to the first.
+    // Tab visits the boxes, the selector, the results and then the brand
+    // halves in reading order, as the form orders them, and from the last one
+    // comes back to the first.
     void tabOrder()
     {
         const auto window = ActiveWindow();
         QVERIFY(window != nullptr);
         const auto order = form::TabOrder();
+        const QStringList expected{QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("Text3"),
+                                   QStringLiteral("Text4"),  QStringLiteral("Text5"), QStringLiteral("Combo1"),
+                                   QStringLiteral("Text6"),  QStringLiteral("Text7"), QStringLiteral("Label55"),
+                                   QStringLiteral("Label56")};
+        QCOMPARE(static_cast<int>(order.size()), expected.size());
         ControlNamed(*window, order.front()->Name)->setFocus(Qt::TabFocusReason);
-        for (std::size_t i = 0; i <= order.size(); ++i) {
+        for (int i = 0; i <= expected.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
-            QCOMPARE(focus->objectName(), Latin1(order[i % order.size()]->Name));
+            QCOMPARE(focus->objectName(), expected.at(i % expected.size()));
+            QCOMPARE(focus->objectName(), Latin1(order.at(static_cast<std::size_t>(i) % order.size())->Name));
             QTest::keyClick(focus, Qt::Key_Tab);
+        }
+    }
+
+    // A focused brand half shows a mark around it, and its caption keeps the
+    // form's colour and stays without an underline.
+    void focusedLinkShowsAMark()
+    {
+        const auto window = ActiveWindow();
+        QVERIFY(window != nullptr);
+        for (const char* name : {"Label55", "Label56"}) {
+            auto* link = ControlNamed<QLabel>(*window, name);
+            QVERIFY(!link->font().underline());
+            const QImage resting = link->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            link->setFocus(Qt::TabFocusReason);
+            QVERIFY(link->hasFocus());
+            const QImage focused = link->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(focused != resting, name);
+            // The mark keeps to the edges; the text within is drawn as before.
+            const QRect inner = link->rect().adjusted(2, 2, -2, -2);
+            QCOMPARE(focused.copy(inner), resting.copy(inner));
+            const form::Rgb colour = *form::FindControl(name)->TextColour;
+            QVERIFY2(Near(GroundAndInk(focused, inner).second, colour), name);
+            // The dotted top edge, in the caption's colour.
+            QVERIFY2(Near(GroundAndInk(focused, QRect(0, 0, link->width(), 1)).second, colour), name);
         }
     }
 
