@@ -2,6 +2,8 @@
 
 #include "win32/internal/wide_text.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -40,7 +42,7 @@ public:
         : width_(width)
         , height_(height)
         , dc_(CreateCompatibleDC(nullptr))
-        , bitmap_(CreateBitmap(width, height, 1, 32, nullptr))
+        , bitmap_(CreateCanvas(width, height))
     {
         const HGDIOBJ oldBitmap = SelectObject(dc_.Get(), bitmap_.Get());
         const HGDIOBJ oldFont = SelectObject(dc_.Get(), font);
@@ -51,10 +53,15 @@ public:
         RECT area = {0, 0, (format & DT_RIGHT) != 0 ? width - CaptionSlack : width, height};
         const std::u16string copy(text);
         DrawTextW(dc_.Get(), Wide(copy), -1, &area, format | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                ink_.push_back(GetRValue(GetPixel(dc_.Get(), x, y)) < 128);
-            }
+        // The pixels straight from the bitmap's memory: one GetPixel call
+        // a pixel made this the slowest step of the program's start.
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits_);
+        // Without memory for the drawing there is no ink to judge by.
+        ink_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), false);
+        for (int i = 0; pixels != nullptr && i < width * height; ++i) {
+            // 0x00RRGGBB; the red channel is as good as any for black on white.
+            ink_[static_cast<std::size_t>(i)] = ((pixels[i] >> 16) & 0xFF) < 128;
         }
         SelectObject(dc_.Get(), oldFont);
         SelectObject(dc_.Get(), oldBitmap);
@@ -78,8 +85,22 @@ public:
     }
 
 private:
+    // A top-down 32-bit section whose memory the constructor reads.
+    HBITMAP CreateCanvas(int width, int height)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    }
+
     int width_;
     int height_;
+    void* bits_ = nullptr;
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
     std::vector<bool> ink_;
@@ -114,6 +135,18 @@ bool CaptionsFit(HFONT gdi, const form::Font& font, int dotsPerInch)
     return true;
 }
 
+// The name of the face the system gives for a font, whatever name was asked.
+std::u16string RealFace(HFONT font)
+{
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const HGDIOBJ old = SelectObject(dc.Get(), font);
+    std::u16string face(LF_FACESIZE, u'\0');
+    GetTextFaceW(dc.Get(), LF_FACESIZE, Wide(face));
+    SelectObject(dc.Get(), old);
+    face.resize(std::char_traits<char16_t>::length(face.c_str()));
+    return face;
+}
+
 }  // namespace
 
 int FontHeight(int centiPoints, int dotsPerInch)
@@ -124,13 +157,21 @@ int FontHeight(int centiPoints, int dotsPerInch)
 
 UniqueFont CreateFormFont(const form::Font& font, int dotsPerInch)
 {
+    // Several names may stand for one installed face (under Wine the named
+    // face, Microsoft Sans Serif and Arial are all the same one); a face
+    // judged once is not drawn again under another name.
+    std::vector<std::u16string> judged;
     std::string_view name = font.Face;
     for (std::size_t next = 0; next <= std::size(StandInFaces); ++next) {
         UniqueFont candidate = CreateFace(name, font, font.Bold, dotsPerInch);
-        const bool bold
-            = !font.Bold || DrawsBold(candidate.Get(), CreateFace(name, font, false, dotsPerInch).Get(), dotsPerInch);
-        if (bold && CaptionsFit(candidate.Get(), font, dotsPerInch)) {
-            return candidate;
+        const std::u16string face = RealFace(candidate.Get());
+        if (std::find(judged.begin(), judged.end(), face) == judged.end()) {
+            judged.push_back(face);
+            const bool bold = !font.Bold
+                || DrawsBold(candidate.Get(), CreateFace(name, font, false, dotsPerInch).Get(), dotsPerInch);
+            if (bold && CaptionsFit(candidate.Get(), font, dotsPerInch)) {
+                return candidate;
+            }
         }
         name = next < std::size(StandInFaces) ? StandInFaces[next] : font.Face;
     }
