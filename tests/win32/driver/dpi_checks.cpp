@@ -5,6 +5,7 @@
 #include "suites.h"
 
 #include "form/form1.h"
+#include "win32/internal/unique_handle.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,21 +54,18 @@ public:
         GetWindowRect(control, &rect);
         width_ = rect.right - rect.left;
         height_ = rect.bottom - rect.top;
-        const HDC screen = GetDC(nullptr);
-        const HDC memory = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, rect.left, rect.top, SRCCOPY);
+        const UniqueScreenDc screen(GetDC(nullptr));
+        const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+        const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width_, height_));
+        const HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width_, height_, screen.Get(), rect.left, rect.top, SRCCOPY);
         std::vector<COLORREF> pixels;
         for (int y = 0; y < height_; ++y) {
             for (int x = 0; x < width_; ++x) {
-                pixels.push_back(GetPixel(memory, x, y));
+                pixels.push_back(GetPixel(memory.Get(), x, y));
             }
         }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        SelectObject(memory.Get(), old);
         std::map<COLORREF, int> counts;
         for (const COLORREF pixel : pixels) {
             ++counts[pixel];
