@@ -16,6 +16,9 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"AcpowerForm1";
 
+// Posted as the window is made, so that it arrives after the first paint.
+constexpr UINT MakeTipsMessage = WM_APP + 1;
+
 // Fixed size: a frame that cannot be dragged and no maximise box, as the form
 // was laid out for one size only.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -110,6 +113,12 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE:
         CreateControls();
         FillWindowSides();
+        // The tips show nothing until the user acts, and making their
+        // windows was a tenth of the start; they are made once it is shown.
+        PostMessageW(window, MakeTipsMessage, 0, 0);
+        return 0;
+    case MakeTipsMessage:
+        CreateTips();
         return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -196,11 +205,15 @@ void MainWindow::CreateControls()
         }
         create(*focusable);
     }
-    CreateTips();
 }
 
+// Also called where a tip is wanted, which a message sent from another
+// program may ask for before the posted one that makes them arrives.
 void MainWindow::CreateTips()
 {
+    if (tip_.Window() != nullptr) {
+        return;
+    }
     const int width = form::TwipsToPixels(form::Form1.ClientWidth, dotsPerInch_);
     tip_.Create(Handle(), instance_, width);
     // Long enough to read the power's explanation.

@@ -87,6 +87,7 @@ void MainWindow::AcceptEntry(HWND box, EntryField field)
     // Only now: the nested change above takes whatever tip is up away, and
     // this notice is about the text that change removed.
     if (!outcome.Notice.empty()) {
+        CreateTips();
         tip_.ShowAt(box, outcome.Notice, NoticeMilliseconds, true);
     }
 }
@@ -119,6 +120,7 @@ void MainWindow::OnResultFocused(HWND box)
 {
     const std::u16string hint = HintFor(box);
     if (!hint.empty()) {
+        CreateTips();
         tip_.ShowAt(box, hint, HintMilliseconds, false);
     }
 }
