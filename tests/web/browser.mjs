@@ -33,6 +33,8 @@ export function launch() {
 // machine: the company's page answers from here, empty.
 export async function newContext(browser, options = {}) {
     const context = await browser.newContext({ locale: 'ru-RU', permissions: ['clipboard-read', 'clipboard-write'], ...options });
+    // A control that never comes fails its row soon, and the next row goes on.
+    context.setDefaultTimeout(5000);
     await context.route(/^https?:\/\/(?!127\.0\.0\.1[:/])/, (route) => route.fulfill({ contentType: 'text/html', body: '' }));
     return context;
 }
