@@ -18,6 +18,10 @@ function setting(name) {
 export const pageDir = setting('ACPOWER_WEB_PAGE_DIR');
 export const companyPage = setting('ACPOWER_COMPANY_PAGE');
 export const pageFile = path.join(pageDir, 'acpower.html');
+if (!fs.existsSync(pageFile)) {
+    console.error(`${pageFile} is missing: the web tree builds it (cmake --workflow --preset web)`);
+    process.exit(1);
+}
 // The example room: 70 m³ and 3,3 kW on the shady side.
 export const exampleRoom = ['25', '2,8', '3', '2', '1000'];
 const modules = createRequire(path.join(setting('ACPOWER_WEB_MODULES'), 'package.json'));
