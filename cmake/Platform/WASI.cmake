@@ -5,8 +5,7 @@ set(CMAKE_STATIC_LIBRARY_PREFIX lib)
 set(CMAKE_STATIC_LIBRARY_SUFFIX .a)
 # The host's /usr/include holds glibc's headers, which must never shadow
 # wasi-libc's: a package found there (fast_float) must not add it as a -isystem
-# folder, which comes before the target's own. It stays reachable after them,
-# for the few header-only packages that are the same on every target.
+# folder, which comes before the target's own. The toolchain file puts it
+# after them instead.
 list(APPEND CMAKE_C_IMPLICIT_INCLUDE_DIRECTORIES /usr/include)
 list(APPEND CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES /usr/include)
-string(APPEND CMAKE_CXX_FLAGS_INIT " -idirafter /usr/include")

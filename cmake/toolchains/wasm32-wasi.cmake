@@ -14,9 +14,10 @@ set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_SYSROOT /usr)
 
 # There is no exception runtime for wasm32 here; the engine throws nothing.
-set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
-# Each visitor downloads the module: the smallest code clang can make.
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")
+# The host's /usr/include comes after the target's own headers, for the few
+# header-only packages that are the same on every target (fast_float); see
+# ../Platform/WASI.cmake.
+set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -idirafter /usr/include")
 # lld-14 is what links WebAssembly; clang finds it as wasm-ld. The builtins
 # (long double arithmetic among them) are named explicitly, since a clang
 # that does not find compiler-rt itself fails the link with no hint why.
