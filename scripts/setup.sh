@@ -63,9 +63,12 @@ ACPOWER_TEST_PACKAGES=(
 # What the Windows stage needs: the mingw-w64 cross-compilers (their -win32
 # flavours need no winpthread DLL), Wine with its 32-bit half for the 32-bit
 # program (wine32 is an i386 package), Wine's own fonts, makensis for the
-# installer, and a virtual display for the window. The screenshot of the
-# Windows window adds a window manager for the title bar, xdotool to wait for
-# the window and ImageMagick to take the picture.
+# installer, and a virtual display for the window. Wine's MS Sans Serif has
+# no Cyrillic; of the stand-ins that have it, only URW's Nimbus Sans draws
+# the form's 8 pt captions inside their rectangles at 96 DPI, as a Windows
+# with its own fonts does, which the window's checks hold it to. The
+# screenshot of the Windows window adds a window manager for the title bar,
+# xdotool to wait for the window and ImageMagick to take the picture.
 ACPOWER_WINDOWS_PACKAGES=(
     cmake
     ninja-build
@@ -76,6 +79,7 @@ ACPOWER_WINDOWS_PACKAGES=(
     wine32:i386
     fonts-wine
     fonts-liberation
+    fonts-urw-base35
     nsis
     xvfb
     xauth
