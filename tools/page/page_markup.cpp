@@ -208,7 +208,7 @@ std::string FormStyle(std::string_view cursorHotSpot)
            "rgb(122,122,122);border-radius:0;"
            "background:"
         + Css(form::ClassicLight.Base) + ";color:" + Css(form::ClassicLight.Text) + ";min-width:0}\n";
-    css += ".acpower .acpower-live{position:absolute;left:0;top:0}#Hint,#Notice{position:absolute}\n";
+    css += ".acpower .acpower-live{position:absolute;left:0;top:0;right:0;height:0}#Hint,#Notice{position:absolute}\n";
     css += "#Notice,#Hint{z-index:100;max-width:100%;padding:2px 4px;border:1px solid " + Css(form::ClassicLight.Text)
         + ";background:" + Css(form::ClassicLight.Base) + ";color:" + Css(form::ClassicLight.Text)
         + ";white-space:pre-line;width:max-content}\n";
@@ -233,7 +233,8 @@ std::string FormStyle(std::string_view cursorHotSpot)
           ".acpower-caption{justify-content:flex-start;text-align:left;white-space:normal;min-height:24px}"
           ".acpower a{min-height:44px;min-width:44px}"
           ".acpower input,.acpower select{width:100%;min-height:44px}"
-          "#PowerClass{flex:1 1 100%;margin-bottom:12px}}\n";
+          "#PowerClass{flex:1 1 100%;margin-bottom:12px}"
+          "#Notice,#Hint{max-width:calc(100% - 16px)}}\n";
     return css;
 }
 
