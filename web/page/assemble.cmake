@@ -5,38 +5,7 @@
 #         -DFAVICON64=<icon as base64> -DCURSOR=<link cursor> -DCURSOR64=<it as base64>
 #         -DOUT=<dir> -P assemble.cmake
 
-# A hash as Content-Security-Policy writes it: base64, not hex.
-function(acpower_hex_to_base64 hex out)
-    set(digits "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-    string(LENGTH "${hex}" length)
-    set(text "")
-    set(at 0)
-    while(at LESS length)
-        string(SUBSTRING "${hex}" ${at} 6 group)
-        string(LENGTH "${group}" group_length)
-        math(EXPR missing "6 - ${group_length}")
-        math(EXPR value "0x${group} << (${missing} * 4)")
-        math(EXPR kept "${group_length} / 2 + 1")
-        foreach(shift IN ITEMS 18 12 6 0)
-            if(kept GREATER 0)
-                math(EXPR index "(${value} >> ${shift}) & 63")
-                string(SUBSTRING "${digits}" ${index} 1 digit)
-                string(APPEND text "${digit}")
-                math(EXPR kept "${kept} - 1")
-            else()
-                string(APPEND text "=")
-            endif()
-        endforeach()
-        math(EXPR at "${at} + 6")
-    endwhile()
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-
-function(acpower_csp_hash content out)
-    string(SHA256 hex "${content}")
-    acpower_hex_to_base64("${hex}" hash)
-    set(${out} "'sha256-${hash}'" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/csp_hash.cmake)
 
 # The pieces of one script, wrapped so that nothing leaks into the host's
 # global names but what the element must define.
