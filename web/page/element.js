@@ -17,6 +17,10 @@ class AcpowerCalculator extends HTMLElement {
     this.root = document.createElement("div");
     this.root.className = "acpower";
     this.root.lang = "ru";
+    // A landmark of its own, whatever the host page's structure; a page with
+    // two of them tells them apart with a label="…" of its own.
+    this.root.setAttribute("role", "region");
+    this.root.setAttribute("aria-label", this.getAttribute("label") || ACPOWER_FORM.title);
     // The form's own markup, written at build time; no user text in it.
     this.root.innerHTML = ACPOWER_FORM.markup;
     shadow.append(this.root);
