@@ -2,12 +2,13 @@
 # this same project with the build machine's default compiler, since the web
 # tree's compiler makes WebAssembly. That tree holds the engine, the form and
 # those programs, and no window (ACPOWER_HOST_TOOLS in CMakeLists.txt).
-include_guard(GLOBAL)
-include(ExternalProject)
-
 set(ACPOWER_HOST_DIR ${PROJECT_BINARY_DIR}/host)
 set(ACPOWER_PAGE_TOOL ${ACPOWER_HOST_DIR}/tools/page/acpower_page_tool)
 set(ACPOWER_ROWS_TOOL ${ACPOWER_HOST_DIR}/tests/web/acpower_behaviour_rows_json)
+# The paths above reach every folder that includes this file; the tree, once.
+include_guard(GLOBAL)
+include(ExternalProject)
+
 set(host_programs ${ACPOWER_PAGE_TOOL})
 if(BUILD_TESTING)
     list(APPEND host_programs ${ACPOWER_ROWS_TOOL})
