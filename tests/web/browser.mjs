@@ -129,7 +129,7 @@ export async function main(body) {
     summary();
 }
 
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm', '.cur': 'image/x-icon' };
 
 // The built files, and any page given in `pages`, under one policy.
 export function serve(policy, pages = {}) {
