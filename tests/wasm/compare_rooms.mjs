@@ -21,7 +21,9 @@ const decoder = new TextDecoder('utf-16le');
 const read = (reply) => decoder.decode(new Uint16Array(engine.memory.buffer, reply, engine.acpower_reply_units()));
 const hints = (id) => [read(engine.acpower_hint(id, 0)), read(engine.acpower_hint(id, 1))];
 function write(text) {
-  const units = new Uint16Array(engine.memory.buffer, engine.acpower_input(text.length), text.length);
+  // The call may grow the memory, which detaches any view made before it.
+  const input = engine.acpower_input(text.length);
+  const units = new Uint16Array(engine.memory.buffer, input, text.length);
   for (let i = 0; i < text.length; ++i) {
     units[i] = text.charCodeAt(i);
   }
