@@ -90,6 +90,17 @@ ACPOWER_WINDOWS_SCREENSHOT_PACKAGES=(
     xdotool
 )
 
+# What the web tree's browser tests need: Debian's Chromium, which
+# playwright-core drives (no test tool downloads a browser of its own), and
+# Node with npm for the packages tests/web/package-lock.json pins. Debian's
+# npm is a package of its own; a Node from elsewhere brings its own npm and
+# conflicts with Debian's.
+ACPOWER_WEB_TEST_PACKAGES=(
+    chromium
+    nodejs
+)
+command -v npm >/dev/null || ACPOWER_WEB_TEST_PACKAGES+=(npm)
+
 acpower_install_missing() {
     local missing=()
     local package

@@ -1,0 +1,85 @@
+// Prints the behaviour table as JSON, so that the page's browser runner runs
+// the very rows the desktop windows run rather than a copy of them.
+
+#include "tests/support/behaviour_rows.h"
+#include "tests/support/row_runner.h"
+
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using acpower::test::Reading;
+using acpower::test::Row;
+using acpower::test::Step;
+using acpower::test::Verb;
+
+// In the enums' order; the asserts fail the build when an enum grows.
+constexpr const char* VerbNames[] = {"Type", "Set", "Paste", "UndoFromMenu", "Pick", "Click", "Close", "Read"};
+constexpr const char* ReadingNames[]
+    = {"None", "Text", "FromFirstShown", "EachKey", "Results", "List", "Tip", "Hover", "Focus", "Pages", "ExitStatus"};
+static_assert(std::size(VerbNames) == static_cast<std::size_t>(Verb::Read) + 1);
+static_assert(std::size(ReadingNames) == static_cast<std::size_t>(Reading::ExitStatus) + 1);
+
+std::string Quoted(std::string_view utf8)
+{
+    std::string out = "\"";
+    for (const char c : utf8) {
+        const auto unit = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (unit < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unit);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string Quoted(std::u16string_view text)
+{
+    return Quoted(acpower::test::Utf8(text));
+}
+
+std::string StepJson(const Step& step)
+{
+    return "{\"do\":" + Quoted(VerbNames[static_cast<int>(step.Do)]) + ",\"control\":" + Quoted(step.Control)
+        + ",\"input\":" + Quoted(step.Input) + ",\"position\":" + std::to_string(step.Position)
+        + ",\"what\":" + Quoted(ReadingNames[static_cast<int>(step.What)]) + ",\"expected\":" + Quoted(step.Expected)
+        + ",\"part\":" + (step.How == acpower::test::Match::Part ? "true" : "false") + "}";
+}
+
+std::string RowJson(const Row& row)
+{
+    std::string given = "null";
+    if (row.Given) {
+        given = "[";
+        for (const std::u16string_view text : *row.Given) {
+            given += (given.size() > 1 ? "," : "") + Quoted(text);
+        }
+        given += "]";
+    }
+    std::string steps;
+    for (const Step& step : row.Steps) {
+        steps += (steps.empty() ? "" : ",\n  ") + StepJson(step);
+    }
+    return "{\"name\":" + Quoted(row.Name) + ",\"given\":" + given + ",\"desktopOnly\":" + Quoted(row.DesktopOnly)
+        + ",\"steps\":[\n  " + steps + "]}";
+}
+
+}  // namespace
+
+int main()
+{
+    std::string out = "[";
+    for (const Row& row : acpower::test::BehaviourRows()) {
+        out += (out.size() > 1 ? ",\n" : "\n") + RowJson(row);
+    }
+    out += "\n]\n";
+    return std::fputs(out.c_str(), stdout) < 0 ? 1 : 0;
+}
