@@ -213,6 +213,8 @@ std::string FormStyle(std::string_view cursorHotSpot)
         + ";background:" + Css(form::ClassicLight.Base) + ";color:" + Css(form::ClassicLight.Text)
         + ";white-space:pre-line;width:max-content}\n";
     css += "#Notice[hidden],#Hint[hidden]{display:none}\n";
+    // A note over a box must not keep the mouse from it.
+    css += "#Notice,#Hint{pointer-events:none}#NoticeUndo{pointer-events:auto}\n";
     css += "#NoticeUndo{display:block;margin-top:6px;min-height:44px;min-width:44px;padding:0 12px;border:1px solid "
            "rgb(122,122,122);background:"
         + Css(WindowFace) + ";color:" + Css(form::ClassicLight.Text) + "}\n";

@@ -153,9 +153,25 @@ function acpowerMount(root, engine, options) {
     });
   });
 
-  selector.addEventListener("change", () => {
+  const pick = () => {
     hideNotice();
     showResults(engine.pick(id, selector.selectedIndex));
+  };
+  // The desktop list recalculates on every pick, also of the entry shown,
+  // which fires no change. A pick from the browser's list ends in a click
+  // that no mouse press made (detail 0), after the change if there was one.
+  let pickedNow = false;
+  selector.addEventListener("change", () => {
+    pick();
+    pickedNow = true;
+    setTimeout(() => {
+      pickedNow = false;
+    });
+  });
+  selector.addEventListener("click", (event) => {
+    if (event.detail === 0 && !pickedNow) {
+      pick();
+    }
   });
 
   results.forEach((box) => {
@@ -185,6 +201,8 @@ function acpowerMount(root, engine, options) {
   }
   // The start shows the shady side and computes nothing.
   selector.selectedIndex = engine.shady(id);
+  // For scripts and tests: the engine answers from now on.
+  root.dataset.ready = "";
 
   return {
     // Five box texts and the side's text, as the address keeps a room.

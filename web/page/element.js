@@ -32,9 +32,15 @@ class AcpowerCalculator extends HTMLElement {
       return;
     }
     acpowerEngine = acpowerEngine || acpowerLoadEngine(acpowerBytes(ACPOWER_WASM));
-    this.calculator = acpowerEngine.then((engine) =>
-      acpowerMount(this.root, engine, { language: navigator.language, changed: () => {} }),
-    );
+    this.calculator = acpowerEngine.then((engine) => {
+      const calculator = acpowerMount(this.root, engine, { language: navigator.language, changed: () => {} });
+      // Like the desktop window, with the first box ready for typing; only
+      // when the host asks, since taking the focus scrolls the host page.
+      if (this.hasAttribute("autofocus")) {
+        calculator.focusFirst();
+      }
+      return calculator;
+    });
   }
 }
 
