@@ -29,9 +29,12 @@ cmake --workflow --preset windows
 
 # The web edition's engine: the same sources built as WebAssembly, its rows
 # run under Node, and 10,000 generated rooms given to it through the exports
-# the page calls, every text compared with the native engine's.
+# the page calls, every text compared with the native engine's. Then the
+# page and the element in Debian's headless Chromium (npm ci installs the
+# locked Node packages as the first of those tests).
 echo "== Web edition (WebAssembly, Node) =="
 acpower_install_missing "${ACPOWER_WEB_ENGINE_PACKAGES[@]}"
+acpower_install_missing "${ACPOWER_WEB_TEST_PACKAGES[@]}"
 cmake --workflow --preset web
 
 # The last stage: every test again, built by clang with AddressSanitizer and
