@@ -65,9 +65,11 @@ export async function open(context, url) {
 }
 
 // The element in a host page of the given head, served beside the script.
-// The host gives it the focus at start, as the single page takes it.
+// The host gives it the focus at start, as the single page takes it, and
+// fits a phone's screen, as any site does that phones visit.
 export function hostPage(head = '') {
-    return `<!doctype html><html lang="ru"><head><meta charset="utf-8"><title>Хост</title>${head}</head>`
+    return '<!doctype html><html lang="ru"><head><meta charset="utf-8">'
+        + `<meta name="viewport" content="width=device-width, initial-scale=1"><title>Хост</title>${head}</head>`
         + '<body><main><h1>Расчет</h1><acpower-calculator autofocus></acpower-calculator></main>'
         + '<script src="acpower-calculator.js"></script></body></html>';
 }
