@@ -7,33 +7,19 @@ import path from 'node:path';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 
-function setting(name) {
-    if (!process.env[name]) {
-        console.error(`${name} is not set: run the browser tests through ctest`);
-        process.exit(2);
-    }
-    return process.env[name];
-}
-
-export const pageDir = setting('ACPOWER_WEB_PAGE_DIR');
-export const companyPage = setting('ACPOWER_COMPANY_PAGE');
-export const pageFile = path.join(pageDir, 'acpower.html');
-if (!fs.existsSync(pageFile)) {
-    console.error(`${pageFile} is missing: the web tree builds it (cmake --workflow --preset web)`);
+const { ACPOWER_WEB_PAGE_DIR: pageDir, ACPOWER_WEB_MODULES: modulesDir, ACPOWER_COMPANY_PAGE } = process.env;
+export const companyPage = ACPOWER_COMPANY_PAGE;
+export const pageFile = path.join(pageDir ?? '', 'acpower.html');
+if (!modulesDir || !fs.existsSync(pageFile)) {
+    console.error(`no ${pageFile}: build the web tree, and run the browser tests through its ctest`);
     process.exit(1);
 }
 // The example room: 70 m³ and 3,3 kW on the shady side.
 export const exampleRoom = ['25', '2,8', '3', '2', '1000'];
-const modules = createRequire(path.join(setting('ACPOWER_WEB_MODULES'), 'package.json'));
-const { chromium } = modules('playwright-core');
+const modules = createRequire(path.join(modulesDir, 'package.json'));
 export const axeSource = fs.readFileSync(modules.resolve('axe-core/axe.min.js'), 'utf8');
 
-// No test may fetch a browser of its own: this is Debian's.
-export function launch() {
-    return chromium.launch({ executablePath: '/usr/bin/chromium' });
-}
-
-// Russian settings, as the table's expected texts are; nothing leaves the
+// Russian settings, as the table's expected texts are. Nothing leaves the
 // machine: the company's page answers from here, empty.
 export async function newContext(browser, options = {}) {
     const context = await browser.newContext({ locale: 'ru-RU', permissions: ['clipboard-read', 'clipboard-write'], ...options });
@@ -43,22 +29,16 @@ export async function newContext(browser, options = {}) {
     return context;
 }
 
-// Console errors, uncaught exceptions and policy violations, as texts; a
-// test wants none.
-export async function watch(page) {
+// Opens a calculator and waits for its engine, which gives the selector its
+// entries. `problems` gathers console errors, exceptions and policy
+// violations; a test wants none.
+export async function open(context, url) {
+    const page = await context.newPage();
     const problems = [];
     page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
     page.on('pageerror', (e) => problems.push(`exception: ${e.message}`));
     await page.addInitScript(() => document.addEventListener('securitypolicyviolation',
         (e) => console.error(`violation: ${e.violatedDirective} ${e.blockedURI}`), true));
-    return problems;
-}
-
-// Opens a calculator and waits for its engine, which gives the selector its
-// entries.
-export async function open(context, url) {
-    const page = await context.newPage();
-    const problems = await watch(page);
     await page.goto(url);
     await page.locator('#Combo1 option').first().waitFor({ state: 'attached' });
     return { page, problems };
@@ -67,30 +47,41 @@ export async function open(context, url) {
 // The element in a host page of the given head, served beside the script.
 // The host gives it the focus at start, as the single page takes it, and
 // fits a phone's screen, as any site does that phones visit.
-export function hostPage(head = '') {
-    return '<!doctype html><html lang="ru"><head><meta charset="utf-8">'
-        + `<meta name="viewport" content="width=device-width, initial-scale=1"><title>Хост</title>${head}</head>`
-        + '<body><main><h1>Расчет</h1><acpower-calculator autofocus></acpower-calculator></main>'
-        + '<script src="acpower-calculator.js"></script></body></html>';
+export const hostPage = (head = '') => '<!doctype html><html lang="ru"><head><meta charset="utf-8">'
+    + `<meta name="viewport" content="width=device-width, initial-scale=1"><title>Хост</title>${head}</head>`
+    + '<body><main><h1>Расчет</h1><acpower-calculator autofocus></acpower-calculator></main>'
+    + '<script src="acpower-calculator.js"></script></body></html>';
+
+const types = { '.js': 'text/javascript', '.wasm': 'application/wasm', '.cur': 'image/x-icon' };
+
+// The built files, and the pages given by path, under one policy.
+export function serve(policy, pages = {}) {
+    const server = http.createServer((request, response) => {
+        const name = new URL(request.url, 'http://x').pathname;
+        const file = path.join(pageDir, path.basename(name));
+        const body = pages[name] ?? (fs.existsSync(file) ? fs.readFileSync(file) : null);
+        const headers = { 'Content-Type': types[path.extname(name)] ?? 'text/html; charset=utf-8' };
+        response.writeHead(body === null ? 404 : 200, policy ? { ...headers, 'Content-Security-Policy': policy } : headers).end(body ?? '');
+    });
+    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+        url: `http://127.0.0.1:${server.address().port}`,
+        close: () => new Promise((done) => server.close(done)),
+    })));
 }
 
 // The calculator as a user meets it: the single page from disk, then the
 // element in a host page; each in a fresh context.
 export async function eachTarget(browser, body, contextOptions = {}) {
     const server = await serve(null, { '/': hostPage() });
-    try {
-        for (const [target, url] of [['page', pathToFileURL(pageFile).href], ['element', `${server.url}/`]]) {
-            const context = await newContext(browser, contextOptions);
-            await body(target, await open(context, url));
-            await context.close();
-        }
-    } finally {
-        await server.close();
+    for (const [target, url] of [['page', pathToFileURL(pageFile).href], ['element', `${server.url}/`]]) {
+        const context = await newContext(browser, contextOptions);
+        await body(target, await open(context, url));
+        await context.close();
     }
+    await server.close();
 }
 
-// The address a new tab was opened for, once it has one and not before: its
-// first moments it has none.
+// The address a new tab was opened for, once it has one: at first it has none.
 export async function addressOf(tab) {
     await tab.waitForURL((url) => url.href !== 'about:blank');
     const address = tab.url();
@@ -99,15 +90,13 @@ export async function addressOf(tab) {
 }
 
 // The id of the control with the keyboard focus, inside the element too.
-export function focused(page) {
-    return page.evaluate(() => {
-        let control = document.activeElement;
-        while (control?.shadowRoot?.activeElement) {
-            control = control.shadowRoot.activeElement;
-        }
-        return control?.id ?? '';
-    });
-}
+export const focused = (page) => page.evaluate(() => {
+    let control = document.activeElement;
+    while (control?.shadowRoot?.activeElement) {
+        control = control.shadowRoot.activeElement;
+    }
+    return control?.id ?? '';
+});
 
 export async function typeRoom(page, texts, reach = (box) => box.focus()) {
     for (const [i, text] of texts.entries()) {
@@ -116,40 +105,7 @@ export async function typeRoom(page, texts, reach = (box) => box.focus()) {
     }
 }
 
-export async function results(page) {
-    return [await page.locator('#Text6').inputValue(), await page.locator('#Text7').inputValue()];
-}
-
-// Runs a runner's rows in Debian's Chromium and ends with the count.
-export async function main(body) {
-    const browser = await launch();
-    try {
-        await body(browser);
-    } finally {
-        await browser.close();
-    }
-    summary();
-}
-
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm', '.cur': 'image/x-icon' };
-
-// The built files, and any page given in `pages`, under one policy.
-export function serve(policy, pages = {}) {
-    const server = http.createServer((request, response) => {
-        const name = new URL(request.url, 'http://x').pathname;
-        const file = path.join(pageDir, path.basename(name));
-        const body = pages[name] ?? (fs.existsSync(file) ? fs.readFileSync(file) : null);
-        const headers = { 'Content-Type': types[path.extname(name)] ?? types['.html'] };
-        if (policy) {
-            headers['Content-Security-Policy'] = policy;
-        }
-        response.writeHead(body === null ? 404 : 200, headers).end(body ?? '');
-    });
-    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
-        url: `http://127.0.0.1:${server.address().port}`,
-        close: () => new Promise((done) => server.close(done)),
-    })));
-}
+export const results = async (page) => [await page.locator('#Text6').inputValue(), await page.locator('#Text7').inputValue()];
 
 const shown = (value) => JSON.stringify(value);
 const tally = { passed: 0, failed: 0 };
@@ -165,8 +121,8 @@ export function check(what, holds, expected, seen) {
 
 export const checkEqual = (what, expected, seen) => check(what, shown(expected) === shown(seen), expected, seen);
 
-// A row passes when it checked something and all of it held; a thrown error
-// fails the row it happened in, and the next row goes on.
+// A row passes when it checked something and all of it held; an error fails
+// the row it happened in, and the next row goes on.
 export async function row(name, body) {
     current = { name, checks: 0, failures: 0 };
     try {
@@ -176,13 +132,20 @@ export async function row(name, body) {
         console.log(`FAIL ${name}: ${error.message.split('\n')[0]}`);
     }
     if (current.checks === 0 && current.failures === 0) {
-        current.failures++;
-        console.log(`FAIL ${name}: checked nothing`);
+        check('checked nothing', false, 'a check', 'none');
     }
     tally[current.failures === 0 ? 'passed' : 'failed']++;
 }
 
-export function summary() {
+// Runs a runner's rows in Debian's Chromium (no test tool fetches a browser
+// of its own) and ends with the count.
+export async function main(body) {
+    const browser = await modules('playwright-core').chromium.launch({ executablePath: '/usr/bin/chromium' });
+    try {
+        await body(browser);
+    } finally {
+        await browser.close();
+    }
     console.log(`${tally.passed} passed, ${tally.failed} failed`);
     process.exitCode = tally.failed > 0 || tally.passed === 0 ? 1 : 0;
 }
