@@ -1,8 +1,17 @@
 // Keyboard only: from the first box, Tab walks the boxes, the selector, the
-// results and then the brand halves; Enter on a half opens the company page.
-import { addressOf, checkEqual, companyPage, eachTarget, focused, main, row } from './browser.mjs';
+// results (each bringing up its hover text, as the box's description) and
+// then the brand halves; Enter on a half opens the company page.
+import { addressOf, checkEqual, companyPage, eachTarget, exampleRoom, focused, main, row, typeRoom } from './browser.mjs';
 
-const walk = ['Text2', 'Text3', 'Text4', 'Text5', 'Combo1', 'Text6', 'Text7', 'Label55', 'Label56'];
+const walk = ['Text2', 'Text3', 'Text4', 'Text5', 'Combo1', 'Text6 described by Text6', 'Text7 described by Text7', 'Label55', 'Label56'];
+
+// The shown hover text's box, if the focused control names it as its description.
+const hint = (page) => page.evaluate(() => {
+    const root = document.querySelector('acpower-calculator')?.shadowRoot ?? document;
+    const shown = root.getElementById('Hint');
+    const describes = root.activeElement?.getAttribute('aria-describedby') === 'Hint';
+    return shown && !shown.hidden && describes ? ` described by ${shown.dataset.box}` : '';
+});
 
 async function enterOpens(page) {
     const [tab] = await Promise.all([page.context().waitForEvent('page'), page.keyboard.press('Enter')]);
@@ -11,11 +20,12 @@ async function enterOpens(page) {
 
 await main((browser) => eachTarget(browser, async (target, { page }) => {
     await row(`${target}: Tab from the first box to the brand`, async () => {
+        await typeRoom(page, exampleRoom);
         await page.locator('#Text1').focus();
         const reached = [];
         for (let i = 0; i < walk.length; ++i) {
             await page.keyboard.press('Tab');
-            reached.push(await focused(page));
+            reached.push(await focused(page) + await hint(page));
         }
         checkEqual('focus after each Tab', walk, reached);
     });

@@ -41,6 +41,8 @@ await main(async (browser) => {
             await page.locator('#Text2').tap();
             await page.keyboard.type('x');
             checkEqual('button', 'Вернуть «2,8»', await page.locator('#NoticeUndo').innerText());
+            const target = await page.locator('#NoticeUndo').boundingBox();
+            check('button target', target.width >= 44 && target.height >= 44, '44 × 44 or more', target);
             await page.locator('#NoticeUndo').tap();
             checkEqual('box', '2,8', await page.locator('#Text2').inputValue());
             checkEqual('results', ['70', '3,3'], await results(page));
