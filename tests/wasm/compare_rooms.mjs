@@ -29,20 +29,21 @@ function write(text) {
   }
 }
 
-let id = 0;
+// The calculators made so far, by the slot the native rooms give them.
+const ids = [];
 const steps = {
-  side: (index) => [read(engine.acpower_side(index))],
-  new: (separator) => {
-    id = engine.acpower_new(separator);
-    return id > 0 ? null : [`id ${id}`];
+  side: (slot, index) => [read(engine.acpower_side(index))],
+  new: (slot, separator) => {
+    ids[slot] = engine.acpower_new(separator);
+    return ids.indexOf(ids[slot]) === slot && ids[slot] > 0 ? null : [`id ${ids[slot]}`];
   },
-  shady: () => [engine.acpower_shady(id)],
-  entry: (field, text) => {
+  shady: (slot) => [engine.acpower_shady(ids[slot])],
+  entry: (slot, field, text) => {
     write(text);
-    return [...read(engine.acpower_entry(id, field, text.length)).split('\u001f'), ...hints(id)];
+    return [...read(engine.acpower_entry(ids[slot], field, text.length)).split('\u001f'), ...hints(ids[slot])];
   },
-  pick: (index) => [...read(engine.acpower_pick(id, index)).split('\u001f'), ...hints(id)],
-  delete: () => engine.acpower_delete(id) ?? null,
+  pick: (slot, index) => [...read(engine.acpower_pick(ids[slot], index)).split('\u001f'), ...hints(ids[slot])],
+  delete: (slot) => engine.acpower_delete(ids[slot]) ?? null,
 };
 
 const native = spawn(nativeRooms, { stdio: ['ignore', 'pipe', 'inherit'] });

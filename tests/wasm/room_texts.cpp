@@ -14,6 +14,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -49,17 +50,15 @@ public:
     {
         for (std::uint32_t index = 0; index < 3; ++index) {
             const auto side = acpower::SideAt(index);
-            Line("side", std::to_string(index), Json({side ? acpower::EntryOf(*side).Text : u""}));
+            Line("side", 0, std::to_string(index), Json({side ? acpower::EntryOf(*side).Text : u""}));
         }
-        for (int room = 0; room < count; ++room) {
-            PrintRoom();
+        for (int room = 0; room < count; room += 2) {
+            PrintTwoRooms();
         }
     }
 
 private:
     std::mt19937 random_{20261209};
-    // What the result boxes show, which a pick of no side leaves as it is.
-    acpower::ResultTexts shown_;
 
     std::size_t Below(std::size_t bound)
     {
@@ -111,53 +110,79 @@ private:
         return text.insert(Below(text.size() + 1), Any(strays));
     }
 
-    void Line(std::string_view op, const std::string& arguments, const std::string& texts)
+    // One calculator of the page, with the results its boxes show, which a
+    // pick of no side leaves as they are.
+    struct Room {
+        Calculator Engine;
+        acpower::ResultTexts Shown;
+        std::size_t Steps = 0;
+    };
+
+    void Line(std::string_view op, std::size_t slot, const std::string& arguments, const std::string& texts)
     {
-        std::cout << "[\"" << op << "\"," << arguments << (arguments.empty() ? "" : ",") << texts << "]\n";
+        std::cout << "[\"" << op << "\"," << slot << "," << arguments << (arguments.empty() ? "" : ",") << texts
+                  << "]\n";
     }
 
-    void Entry(Calculator& engine, std::uint32_t field, std::u16string_view text)
+    std::string Texts(Room& room, std::initializer_list<std::u16string_view> replied)
     {
-        const acpower::EntryOutcome outcome = engine.AcceptNumericEntry(acpower::AllEntryFields.at(field), text);
-        shown_ = outcome.Results;
-        Line("entry", std::to_string(field) + "," + Json(text),
-             Json({outcome.ClearBox ? u"1" : u"", outcome.Notice, outcome.Restorable, outcome.Results.Volume,
-                   outcome.Results.Power, engine.Hint(acpower::Result::Volume), engine.Hint(acpower::Result::Power)}));
+        std::string texts = Json(replied);
+        texts.pop_back();
+        return texts + "," + Json(room.Engine.Hint(acpower::Result::Volume)) + ","
+            + Json(room.Engine.Hint(acpower::Result::Power)) + "]";
     }
 
-    void PrintRoom()
+    void Entry(Room& room, std::size_t slot, std::uint32_t field, std::u16string_view text)
     {
-        const char16_t separator = Below(2) == 0 ? u',' : u'.';
-        Calculator engine(acpower::NumberLocale{std::u16string(1, separator), u"-"});
-        Line("new", std::to_string(separator), "null");
-        Line("shady", "", "[" + std::to_string(acpower::IndexOf(engine.SelectShadySide())) + "]");
-        shown_ = {};
-        const std::size_t steps = 6 + Below(5);
-        for (std::size_t step = 0; step < steps; ++step) {
-            // Area and height first, so that most rooms have a volume and a power.
-            const auto field = static_cast<std::uint32_t>(step < 2 ? step : Below(acpower::AllEntryFields.size()));
-            const std::size_t kind = step < 2 ? 2 : Below(10);
-            if (kind < 2) {
-                static constexpr std::array<std::uint32_t, 5> picks{0, 1, 0, 2, UINT32_MAX};
-                const std::uint32_t index = Any(picks);
-                const auto side = acpower::SideAt(static_cast<std::int32_t>(index));
-                shown_ = side ? engine.ApplyWindowSide(*side) : shown_;
-                Line("pick", std::to_string(index),
-                     Json({shown_.Volume, shown_.Power, engine.Hint(acpower::Result::Volume),
-                           engine.Hint(acpower::Result::Power)}));
-                continue;
-            }
-            const std::u16string text = kind < 6 ? Number() : kind < 8 ? Junk() : u"";
-            // Typed key by key half of the time, as the page sends every input
-            // event; a key gives both halves of a character beyond 16 bits.
-            for (std::size_t units = Below(2) == 0 ? 1 : text.size(); units < text.size(); ++units) {
-                if (text[units - 1] < 0xD800 || text[units - 1] > 0xDBFF) {
-                    Entry(engine, field, std::u16string_view(text).substr(0, units));
-                }
-            }
-            Entry(engine, field, text);
+        const acpower::EntryOutcome outcome = room.Engine.AcceptNumericEntry(acpower::AllEntryFields.at(field), text);
+        room.Shown = outcome.Results;
+        Line("entry", slot, std::to_string(field) + "," + Json(text),
+             Texts(room,
+                   {outcome.ClearBox ? u"1" : u"", outcome.Notice, outcome.Restorable, outcome.Results.Volume,
+                    outcome.Results.Power}));
+    }
+
+    void Step(Room& room, std::size_t slot)
+    {
+        // Area and height first, so that most rooms have a volume and a power.
+        const std::size_t step = room.Steps++;
+        const auto field = static_cast<std::uint32_t>(step < 2 ? step : Below(acpower::AllEntryFields.size()));
+        const std::size_t kind = step < 2 ? 2 : Below(10);
+        if (kind < 2) {
+            static constexpr std::array<std::uint32_t, 5> picks{0, 1, 0, 2, UINT32_MAX};
+            const std::uint32_t index = Any(picks);
+            const auto side = acpower::SideAt(static_cast<std::int32_t>(index));
+            room.Shown = side ? room.Engine.ApplyWindowSide(*side) : room.Shown;
+            Line("pick", slot, std::to_string(index), Texts(room, {room.Shown.Volume, room.Shown.Power}));
+            return;
         }
-        Line("delete", "", "null");
+        const std::u16string text = kind < 6 ? Number() : kind < 8 ? Junk() : u"";
+        // Typed key by key half of the time, as the page sends every input
+        // event; a key gives both halves of a character beyond 16 bits.
+        for (std::size_t units = Below(2) == 0 ? 1 : text.size(); units < text.size(); ++units) {
+            if (text[units - 1] < 0xD800 || text[units - 1] > 0xDBFF) {
+                Entry(room, slot, field, std::u16string_view(text).substr(0, units));
+            }
+        }
+        Entry(room, slot, field, text);
+    }
+
+    // Two rooms at a time, as two elements on one page, their steps mixed.
+    void PrintTwoRooms()
+    {
+        std::vector<Room> rooms;
+        for (std::size_t slot = 0; slot < 2; ++slot) {
+            const char16_t separator = Below(2) == 0 ? u',' : u'.';
+            rooms.push_back({Calculator(acpower::NumberLocale{std::u16string(1, separator), u"-"}), {}});
+            Line("new", slot, std::to_string(separator), "null");
+            Line("shady", slot, "", "[" + std::to_string(acpower::IndexOf(rooms[slot].Engine.SelectShadySide())) + "]");
+        }
+        for (std::size_t steps = 2 * (6 + Below(5)); steps > 0; --steps) {
+            const std::size_t slot = Below(2);
+            Step(rooms[slot], slot);
+        }
+        Line("delete", 0, "", "null");
+        Line("delete", 1, "", "null");
     }
 };
 
