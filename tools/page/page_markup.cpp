@@ -231,7 +231,7 @@ std::string FormStyle(std::string_view cursorHotSpot)
         + "{.acpower{display:flex;flex-wrap:wrap;align-items:center;padding:8px;width:100%}"
           ".acpower *{font-size:16px!important}"
           ".acpower-group{flex:1 1 100%;display:flex;flex-direction:column;align-items:stretch;margin-bottom:12px}"
-          ".acpower-links{flex:0 0 auto;flex-direction:row;align-items:center;margin-right:12px}"
+          ".acpower-links{flex:0 0 auto;flex-direction:row;align-items:center;gap:6px;margin-right:12px}"
           ".acpower-caption{justify-content:flex-start;text-align:left;white-space:normal;min-height:24px}"
           ".acpower a{min-height:44px;min-width:44px}"
           ".acpower input,.acpower select{width:100%;min-height:44px}"
