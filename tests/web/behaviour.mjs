@@ -4,7 +4,7 @@
 // Usage: node behaviour.mjs page|element ROWS_TOOL
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
-import { check, focused, hostPage, main, newContext, open, pageFile, row, serve } from './browser.mjs';
+import { addressOf, check, focused, hostPage, main, newContext, open, pageFile, row, serve } from './browser.mjs';
 
 const [target, rowsTool] = process.argv.slice(2);
 const rows = JSON.parse(execFileSync(rowsTool, { encoding: 'utf8', maxBuffer: 1 << 26 }));
@@ -45,11 +45,12 @@ function adapter(page) {
                 await (special[key] ? keys.press(special[key]) : keys.type(key));
             }
         },
-        // As the program sets a box; a read-only box takes no fill, so its value.
-        async Set(box, text) {
-            const readOnly = await control(box).evaluate((b) => b.readOnly);
-            await (readOnly ? control(box).evaluate((b, t) => { b.value = t; }, text) : control(box).fill(text));
-        },
+        // As the program sets a box: no edit the browser's undo could take
+        // back, then the change the page hears.
+        Set: (box, text) => control(box).evaluate((b, t) => {
+            b.value = t;
+            b.dispatchEvent(new Event('input', { bubbles: true }));
+        }, text),
         async Paste(box, text) {
             await control(box).focus();
             await keys.press('Control+a');
@@ -78,7 +79,9 @@ function adapter(page) {
         List: (name) => control(name).evaluate((c) => [...c.options].map((o) => o.textContent).join('\n')),
         FromFirstShown: (name) => control(name).evaluate(firstShown),
         Tip: () => page.evaluate(shownFor, { id: 'Notice', without: 'NoticeUndo' }),
+        // The mouse comes from outside the form, as it leaves another box.
         async Hover(name) {
+            await page.mouse.move(0, 0);
             await control(name).hover();
             return (await page.evaluate(shownFor, { id: 'Hint' })).replace(`${name}: `, '');
         },
@@ -87,9 +90,7 @@ function adapter(page) {
         async Pages() {
             await page.waitForTimeout(500);
             for (const tab of opened.filter((t) => !t.isClosed())) {
-                await tab.waitForLoadState('domcontentloaded');
-                tab.address = tab.url();
-                await tab.close();
+                tab.address = await addressOf(tab);
             }
             return opened.map((tab) => `${tab.address}\n`).join('');
         },

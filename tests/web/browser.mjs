@@ -54,23 +54,23 @@ export async function watch(page) {
     return problems;
 }
 
-// Opens a calculator and waits for its engine: the start picks the shady side.
+// Opens a calculator and waits for its engine, which gives the selector its
+// entries.
 export async function open(context, url) {
     const page = await context.newPage();
     const problems = await watch(page);
     await page.goto(url);
-    await page.locator('#Combo1').waitFor();
-    await page.waitForFunction(() => {
-        const root = document.querySelector('acpower-calculator')?.shadowRoot ?? document;
-        return root.querySelector('#Combo1 option:checked')?.textContent === 'теневую';
-    });
+    await page.locator('#Combo1 option').first().waitFor({ state: 'attached' });
     return { page, problems };
 }
 
 // The element in a host page of the given head, served beside the script.
+// The host gives it the focus at start, as the single page takes it, and
+// fits a phone's screen, as any site does that phones visit.
 export function hostPage(head = '') {
-    return `<!doctype html><html lang="ru"><head><meta charset="utf-8"><title>Хост</title>${head}</head>`
-        + '<body><main><h1>Расчет</h1><acpower-calculator></acpower-calculator></main>'
+    return '<!doctype html><html lang="ru"><head><meta charset="utf-8">'
+        + `<meta name="viewport" content="width=device-width, initial-scale=1"><title>Хост</title>${head}</head>`
+        + '<body><main><h1>Расчет</h1><acpower-calculator autofocus></acpower-calculator></main>'
         + '<script src="acpower-calculator.js"></script></body></html>';
 }
 
@@ -87,6 +87,15 @@ export async function eachTarget(browser, body, contextOptions = {}) {
     } finally {
         await server.close();
     }
+}
+
+// The address a new tab was opened for, once it has one and not before: its
+// first moments it has none.
+export async function addressOf(tab) {
+    await tab.waitForURL((url) => url.href !== 'about:blank');
+    const address = tab.url();
+    await tab.close();
+    return address;
 }
 
 // The id of the control with the keyboard focus, inside the element too.
@@ -122,7 +131,7 @@ export async function main(body) {
     summary();
 }
 
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm', '.cur': 'image/x-icon' };
 
 // The built files, and any page given in `pages`, under one policy.
 export function serve(policy, pages = {}) {

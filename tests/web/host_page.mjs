@@ -7,7 +7,7 @@ import { check, checkEqual, exampleRoom, hostPage, main, newContext, open, pageF
 const hostile = '<style>* { all: unset } html { font-size: 40px }</style>';
 const policies = ["script-src 'self' 'wasm-unsafe-eval'", "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"];
 
-// Each control's rectangle from the element's corner, and the results.
+// Each shown control's rectangle from the element's corner, and the results.
 async function seen(browser, url) {
     const context = await newContext(browser);
     const { page, problems } = await open(context, url);
@@ -15,7 +15,7 @@ async function seen(browser, url) {
     const layout = await page.evaluate(() => {
         const element = document.querySelector('acpower-calculator');
         const corner = element.getBoundingClientRect();
-        return [...element.shadowRoot.querySelectorAll('[id]')].map((c) => {
+        return [...element.shadowRoot.querySelectorAll('[id]')].filter((c) => c.getClientRects().length > 0).map((c) => {
             const box = c.getBoundingClientRect();
             return `${c.id} ${Math.round(box.left - corner.left)},${Math.round(box.top - corner.top)} ${Math.round(box.width)}×${Math.round(box.height)}`;
         });

@@ -1,13 +1,12 @@
 // Keyboard only: from the first box, Tab walks the boxes, the selector, the
 // results and then the brand halves; Enter on a half opens the company page.
-import { checkEqual, companyPage, eachTarget, focused, main, row } from './browser.mjs';
+import { addressOf, checkEqual, companyPage, eachTarget, focused, main, row } from './browser.mjs';
 
 const walk = ['Text2', 'Text3', 'Text4', 'Text5', 'Combo1', 'Text6', 'Text7', 'Label55', 'Label56'];
 
 async function enterOpens(page) {
     const [tab] = await Promise.all([page.context().waitForEvent('page'), page.keyboard.press('Enter')]);
-    await tab.waitForLoadState('domcontentloaded');
-    return tab.url();
+    return addressOf(tab);
 }
 
 await main((browser) => eachTarget(browser, async (target, { page }) => {
