@@ -252,9 +252,8 @@ std::string FormFacts(std::string_view cursorHotSpot, bool withLook)
     }
     return "const ACPOWER_FORM={entries:[" + entries + "],results:[" + results
         + "],selector:" + JsString(form::SideSelector) + ",first:" + JsString(form::TabOrder().front()->Name)
-        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",hintMs:" + std::to_string(HintMilliseconds)
-        + ",title:" + JsString(Utf8(form::Form1.Title)) + ",narrow:" + JsString(NarrowQuery())
-        + ",cursorMark:" + JsString(LinkCursorMark)
+        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",title:" + JsString(Utf8(form::Form1.Title))
+        + ",narrow:" + JsString(NarrowQuery()) + ",cursorMark:" + JsString(LinkCursorMark)
         + (withLook ? ",markup:" + JsString(FormMarkup()) + ",style:" + JsString(FormStyle(cursorHotSpot)) : "")
         + "};\n";
 }
