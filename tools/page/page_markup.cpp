@@ -231,7 +231,7 @@ std::string FormStyle(std::string_view cursorHotSpot)
         + "{.acpower{display:flex;flex-wrap:wrap;align-items:center;padding:8px;width:100%}"
           ".acpower *{font-size:16px!important}"
           ".acpower-group{flex:1 1 100%;display:flex;flex-direction:column;align-items:stretch;margin-bottom:12px}"
-          ".acpower-links{flex:0 0 auto;flex-direction:row;align-items:center;margin-right:12px}"
+          ".acpower-links{flex:0 0 auto;flex-direction:row;align-items:center;gap:6px;margin-right:12px}"
           ".acpower-caption{justify-content:flex-start;text-align:left;white-space:normal;min-height:24px}"
           ".acpower a{min-height:44px;min-width:44px}"
           ".acpower input,.acpower select{width:100%;min-height:44px}"
@@ -252,9 +252,8 @@ std::string FormFacts(std::string_view cursorHotSpot, bool withLook)
     }
     return "const ACPOWER_FORM={entries:[" + entries + "],results:[" + results
         + "],selector:" + JsString(form::SideSelector) + ",first:" + JsString(form::TabOrder().front()->Name)
-        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",hintMs:" + std::to_string(HintMilliseconds)
-        + ",title:" + JsString(Utf8(form::Form1.Title)) + ",narrow:" + JsString(NarrowQuery())
-        + ",cursorMark:" + JsString(LinkCursorMark)
+        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",title:" + JsString(Utf8(form::Form1.Title))
+        + ",narrow:" + JsString(NarrowQuery()) + ",cursorMark:" + JsString(LinkCursorMark)
         + (withLook ? ",markup:" + JsString(FormMarkup()) + ",style:" + JsString(FormStyle(cursorHotSpot)) : "")
         + "};\n";
 }

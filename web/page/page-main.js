@@ -1,23 +1,6 @@
 // The single page: one calculator, whose room lives in the address after
 // "#", as "#25;2,8;3;2;1000;солнечную", so that a link reproduces it.
 
-function acpowerAddressPart(text) {
-  return encodeURIComponent(text).replace(/%2C/g, ",");
-}
-
-function acpowerRoomOf(hash) {
-  return hash
-    .replace(/^#/, "")
-    .split(";")
-    .map((part) => {
-      try {
-        return decodeURIComponent(part);
-      } catch (error) {
-        return part;
-      }
-    });
-}
-
 acpowerLoadEngine(acpowerBytes(ACPOWER_WASM)).then((engine) => {
   let written = location.hash;
   let calculator = null;
