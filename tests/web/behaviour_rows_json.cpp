@@ -11,8 +11,6 @@
 namespace {
 
 using acpower::test::Reading;
-using acpower::test::Row;
-using acpower::test::Step;
 using acpower::test::Verb;
 
 // In the enums' order; the asserts fail the build when an enum grows.
@@ -22,21 +20,18 @@ constexpr const char* ReadingNames[]
 static_assert(std::size(VerbNames) == static_cast<std::size_t>(Verb::Read) + 1);
 static_assert(std::size(ReadingNames) == static_cast<std::size_t>(Reading::ExitStatus) + 1);
 
+// A JSON string of UTF-8 text; control characters (Backspace, Ctrl+Z) escaped.
 std::string Quoted(std::string_view utf8)
 {
     std::string out = "\"";
     for (const char c : utf8) {
-        const auto unit = static_cast<unsigned char>(c);
+        char escaped[8] = {c, '\0'};
         if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (unit < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", unit);
-            out += escaped;
-        } else {
-            out += c;
+            std::snprintf(escaped, sizeof escaped, "\\%c", c);
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
         }
+        out += escaped;
     }
     return out + "\"";
 }
@@ -46,7 +41,7 @@ std::string Quoted(std::u16string_view text)
     return Quoted(acpower::test::Utf8(text));
 }
 
-std::string StepJson(const Step& step)
+std::string Json(const acpower::test::Step& step)
 {
     return "{\"do\":" + Quoted(VerbNames[static_cast<int>(step.Do)]) + ",\"control\":" + Quoted(step.Control)
         + ",\"input\":" + Quoted(step.Input) + ",\"position\":" + std::to_string(step.Position)
@@ -54,31 +49,27 @@ std::string StepJson(const Step& step)
         + ",\"part\":" + (step.How == acpower::test::Match::Part ? "true" : "false") + "}";
 }
 
-std::string RowJson(const Row& row)
+std::string Json(const acpower::test::Row& row)
 {
-    std::string given = "null";
-    if (row.Given) {
-        given = "[";
-        for (const std::u16string_view text : *row.Given) {
-            given += (given.size() > 1 ? "," : "") + Quoted(text);
-        }
-        given += "]";
+    std::string given;
+    for (const std::u16string_view text : row.Given.value_or(acpower::test::RoomTexts{})) {
+        given += (given.empty() ? "[" : ",") + Quoted(text);
     }
     std::string steps;
-    for (const Step& step : row.Steps) {
-        steps += (steps.empty() ? "" : ",\n  ") + StepJson(step);
+    for (const acpower::test::Step& step : row.Steps) {
+        steps += (steps.empty() ? "[\n  " : ",\n  ") + Json(step);
     }
-    return "{\"name\":" + Quoted(row.Name) + ",\"given\":" + given + ",\"desktopOnly\":" + Quoted(row.DesktopOnly)
-        + ",\"steps\":[\n  " + steps + "]}";
+    return "{\"name\":" + Quoted(row.Name) + ",\"given\":" + (row.Given ? given + "]" : "null")
+        + ",\"desktopOnly\":" + Quoted(row.DesktopOnly) + ",\"steps\":" + steps + "]}";
 }
 
 }  // namespace
 
 int main()
 {
-    std::string out = "[";
-    for (const Row& row : acpower::test::BehaviourRows()) {
-        out += (out.size() > 1 ? ",\n" : "\n") + RowJson(row);
+    std::string out;
+    for (const acpower::test::Row& row : acpower::test::BehaviourRows()) {
+        out += (out.empty() ? "[\n" : ",\n") + Json(row);
     }
     out += "\n]\n";
     return std::fputs(out.c_str(), stdout) < 0 ? 1 : 0;

@@ -41,8 +41,8 @@ await main(async (browser) => {
             await page.locator('#Text2').tap();
             await page.keyboard.type('x');
             checkEqual('button', 'Вернуть «2,8»', await page.locator('#NoticeUndo').innerText());
-            const target = await page.locator('#NoticeUndo').boundingBox();
-            check('button target', target.width >= 44 && target.height >= 44, '44 × 44 or more', target);
+            const button = await page.locator('#NoticeUndo').boundingBox();
+            check('button target', button.width >= 44 && button.height >= 44, '44 × 44 or more', button);
             await page.locator('#NoticeUndo').tap();
             checkEqual('box', '2,8', await page.locator('#Text2').inputValue());
             checkEqual('results', ['70', '3,3'], await results(page));
@@ -51,11 +51,7 @@ await main(async (browser) => {
     await row('page: an address with the room reproduces it', async () => {
         const context = await newContext(browser, phone);
         const { page } = await open(context, `${pathToFileURL(pageFile).href}#25;2,8;3;2;1000;солнечную`);
-        const boxes = [];
-        for (const name of ['Text1', 'Text2', 'Text3', 'Text4', 'Text5']) {
-            boxes.push(await page.locator(`#${name}`).inputValue());
-        }
-        checkEqual('boxes', exampleRoom, boxes);
+        checkEqual('boxes', exampleRoom, await Promise.all(exampleRoom.map((_, i) => page.locator(`#Text${i + 1}`).inputValue())));
         checkEqual('side', 'солнечную', await page.locator('#Combo1 option:checked').innerText());
         checkEqual('results', ['70', '4'], await results(page));
         await context.close();
