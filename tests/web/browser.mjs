@@ -40,7 +40,9 @@ export async function open(context, url) {
     await page.addInitScript(() => document.addEventListener('securitypolicyviolation',
         (e) => console.error(`violation: ${e.violatedDirective} ${e.blockedURI}`), true));
     await page.goto(url);
-    await page.locator('#Combo1 option').first().waitFor({ state: 'attached' });
+    await page.locator('#Combo1 option').first().waitFor({ state: 'attached' }).catch(() => {
+        throw new Error(`the engine never gave the selector its entries: ${problems.join('; ') || 'no error reported'}`);
+    });
     return { page, problems };
 }
 
