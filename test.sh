@@ -27,6 +27,16 @@ rm -f "${wine_skips[@]}"
 cmake --workflow --preset windows64
 cmake --workflow --preset windows
 
+# The web edition's engine: the same sources built as WebAssembly, its rows
+# run under Node, and 10,000 generated rooms given to it through the exports
+# the page calls, every text compared with the native engine's. Then the
+# page and the element in Debian's headless Chromium (npm ci installs the
+# locked Node packages as the first of those tests).
+echo "== Web edition (WebAssembly, Node) =="
+acpower_install_missing "${ACPOWER_WEB_ENGINE_PACKAGES[@]}"
+acpower_install_missing "${ACPOWER_WEB_TEST_PACKAGES[@]}"
+cmake --workflow --preset web
+
 # The last stage: every test again, built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer (float-cast-overflow included): the first report
 # ends the test program and fails its test. The same tree holds the fuzzer,
@@ -44,4 +54,4 @@ if [[ -n $skipped ]]; then
 fi
 awk -F'"' '/^[[:space:]]*tests="/ { t += $2 } /^[[:space:]]*failures="/ { f += $2 } /^[[:space:]]*skipped="/ { s += $2 }
     END { printf "test.sh: %d passed, %d failed, %d skipped\n", t - f - s, f, s }' \
-    build/{qt6,qt5,windows64,windows,sanitize}/junit.xml
+    build/{qt6,qt5,windows64,windows,web,sanitize}/junit.xml

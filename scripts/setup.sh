@@ -90,11 +90,47 @@ ACPOWER_WINDOWS_SCREENSHOT_PACKAGES=(
     xdotool
 )
 
+# What the web tree's browser tests need on top of the engine's: Debian's
+# Chromium, which playwright-core drives (no test tool downloads a browser of
+# its own); npm installs the packages tests/web/package-lock.json pins.
+ACPOWER_WEB_TEST_PACKAGES=(
+    chromium
+)
+
+# What the web stage needs for the engine: Debian's clang and lld with its
+# WebAssembly C and C++ libraries and compiler-rt builtins for wasm32 (the
+# engine's module and its checks), fast_float for decimals (libc++ for wasm32
+# has no float from_chars), g++ for the host tree that prints the native
+# engine's texts, and Node to run the module.
+ACPOWER_WEB_ENGINE_PACKAGES=(
+    cmake
+    ninja-build
+    g++
+    clang-14
+    lld-14
+    wasi-libc
+    libc++-14-dev-wasm32
+    libc++abi-14-dev-wasm32
+    libclang-rt-14-dev-wasm32
+    libfast-float-dev
+    nodejs
+    npm
+)
+
+# A package that an installed one provides counts as installed: a Node built
+# elsewhere provides npm itself, and asking apt for Debian's npm would remove it.
+acpower_has_package() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed" && return 0
+    dpkg-query -W -f='${db:Status-Abbrev}|${Provides}\n' 2>/dev/null | awk -F'|' -v want="$1" '
+        $1 ~ /^ii/ { n = split($2, names, ", "); for (i = 1; i <= n; i++) { sub(/ .*/, "", names[i]); found = found || names[i] == want } }
+        END { exit !found }'
+}
+
 acpower_install_missing() {
     local missing=()
     local package
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        if ! acpower_has_package "$package"; then
             missing+=("$package")
         fi
     done

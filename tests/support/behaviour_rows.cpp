@@ -191,7 +191,8 @@ std::vector<Row> BehaviourRows()
         {"ОРНИК opens the company page", std::nullopt, {Click("Label55"), Opens(1)}},
         {"ВЕЙМ opens the company page", std::nullopt, {Click("Label56"), Opens(1)}},
         {"every click opens it again", std::nullopt, {Click("Label55"), Click("Label55"), Click("Label55"), Opens(3)}},
-        {"closing opens the company page and ends the program", std::nullopt, {CloseEndingWith(u"0"), Opens(1)}},
+        {"closing opens the company page and ends the program", std::nullopt, {CloseEndingWith(u"0"), Opens(1)},
+         "a page cannot open another page as it closes, nor end with a status"},
     };
     // clang-format on
 }

@@ -37,6 +37,9 @@ struct Row {
     const char* Name;
     std::optional<RoomTexts> Given;  // set into Text1 to Text5 first; none keeps the window as it is
     std::vector<Step> Steps;
+    // Why a web page cannot do what the row does; empty: every window runs
+    // it. The desktop windows run every row all the same.
+    std::string_view DesktopOnly{};
 };
 
 std::vector<Row> BehaviourRows();

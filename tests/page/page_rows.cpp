@@ -1,0 +1,175 @@
+#include "form/bindings.h"
+#include "form/company_page.h"
+#include "form/form1.h"
+#include "tests/support/row_runner.h"
+#include "tools/page/binary_files.h"
+#include "tools/page/page_markup.h"
+#include "tools/page/text_out.h"
+
+#include <string>
+#include <string_view>
+
+namespace acpower::test {
+namespace {
+
+using page::Base64;
+
+std::string IdOf(std::string_view name)
+{
+    return "id=\"" + std::string(name) + "\"";
+}
+
+void RunBase64Rows()
+{
+    struct Row {
+        const char* Name;
+        std::string Bytes;
+        std::string Text;
+    };
+    // The published vectors: every padding length, and bytes above 0x7F.
+    const Row rows[] = {
+        {"empty", "", ""},
+        {"one byte", "f", "Zg=="},
+        {"two bytes", "fo", "Zm8="},
+        {"three bytes", "foo", "Zm9v"},
+        {"four bytes", "foob", "Zm9vYg=="},
+        {"six bytes", "foobar", "Zm9vYmFy"},
+        {"high bytes", std::string("\xFF\x00\xFE", 3), "/wD+"},
+    };
+    RunRows("base64", rows, [](const Row& row) { CheckEqual<std::string>("text", row.Text, Base64(row.Bytes)); });
+}
+
+void PutWord(std::string& out, unsigned value)
+{
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+// A directory of the given type with one image a side, each image's bytes
+// one letter repeated.
+std::string Directory(unsigned type, std::initializer_list<int> sides)
+{
+    std::string head;
+    std::string images;
+    PutWord(head, 0);
+    PutWord(head, type);
+    PutWord(head, static_cast<unsigned>(sides.size()));
+    unsigned offset = 6 + 16 * static_cast<unsigned>(sides.size());
+    char letter = 'a';
+    for (const int side : sides) {
+        head += static_cast<char>(side % 256);
+        head += static_cast<char>(side % 256);
+        head += std::string(2, '\0');
+        PutWord(head, 12);  // a cursor's hot spot; an icon's planes
+        PutWord(head, 1);
+        const unsigned size = 4 + static_cast<unsigned>(side % 7);
+        PutWord(head, size);
+        PutWord(head, 0);
+        PutWord(head, offset);
+        PutWord(head, 0);
+        images += std::string(size, letter++);
+        offset += size;
+    }
+    return head + images;
+}
+
+void RunIconRows()
+{
+    struct Row {
+        const char* Name;
+        std::string File;
+        std::string Expected;  // "" for no icon
+    };
+    const std::string all = Directory(1, {16, 32, 256});
+    const Row rows[] = {
+        {"the images a tab shows are kept", all, Directory(1, {16, 32})},
+        {"none small enough", Directory(1, {48, 256}), ""},
+        {"a cursor is no icon", Directory(2, {16}), ""},
+        {"a cut file", all.substr(0, all.size() - 1), ""},
+        {"a header alone", all.substr(0, 6), ""},
+    };
+    RunRows("small icons", rows, [](const Row& row) {
+        const auto kept = page::SmallIcons(row.File, 32);
+        CheckEqual<std::string>("icon", row.Expected, kept.value_or(""));
+    });
+    StartRow("cursor", "the hot spot stands where an icon keeps planes and bits");
+    const auto spot = page::CursorHotSpot(Directory(2, {32}));
+    Check("a hot spot", spot.has_value(), "12 1", spot ? std::to_string(spot->X) + " " + std::to_string(spot->Y) : "");
+    Check("an icon has none", !page::CursorHotSpot(all).has_value(), "none", "one");
+    EndRow();
+}
+
+void RunTextRows()
+{
+    StartRow("text", "user-visible texts are escaped for HTML and scripts");
+    CheckEqual<std::string>("html", "&lt;a href=&quot;x&quot;&gt;&amp;", page::HtmlEscaped("<a href=\"x\">&"));
+    CheckEqual<std::string>("script", "\"<\\/script>\\u001f\\\"\"", page::JsString("</script>\x1F\""));
+    CheckEqual<std::string>("utf-8", "\xD0\x9E\xF0\x9F\x98\x80", page::Utf8(u"О\U0001F600"));
+    EndRow();
+}
+
+void RunMarkupRows()
+{
+    const std::string markup = page::FormMarkup();
+    const std::string style = page::FormStyle("12 1");
+    StartRow("markup", "every control once, under its form name");
+    for (const form::Control& control : form::Form1Controls) {
+        const std::string id = IdOf(control.Name);
+        const std::size_t first = markup.find(id);
+        Check(id, first != std::string::npos && markup.find(id, first + 1) == std::string::npos, "once", "");
+    }
+    EndRow();
+    StartRow("markup", "the focusable controls come in the keyboard's order");
+    std::size_t last = 0;
+    for (const form::Control* control : form::TabOrder()) {
+        const std::size_t at = markup.find(IdOf(control->Name));
+        Check(std::string(control->Name), at != std::string::npos && at >= last, "after the one before", "");
+        last = at;
+    }
+    EndRow();
+    StartRow("markup", "a caption names its box and comes before it");
+    for (const form::Control& control : form::Form1Controls) {
+        if (!control.LabelFor.empty()) {
+            const std::size_t caption = markup.find(IdOf(control.Name));
+            const std::string label = "for=\"" + std::string(control.LabelFor) + "\"";
+            Check(std::string(control.Name), markup.find(label, caption) < markup.find(IdOf(control.LabelFor)), label,
+                  "");
+        }
+    }
+    EndRow();
+    StartRow("markup", "each control's kind");
+    for (const form::Control& control : form::Form1Controls) {
+        const std::size_t at = markup.find(IdOf(control.Name));
+        const std::string element = markup.substr(at, markup.find('>', at) - at);
+        const bool entry = element.find("inputmode=\"decimal\"") != std::string::npos;
+        const bool readOnly = element.find("readonly") != std::string::npos;
+        const std::string link = "href=\"" + page::Utf8(CompanyPageAddress) + "\" target=\"_blank\" rel=\"noopener\"";
+        Check(std::string(control.Name) + " decimal keys", entry == (control.Kind == form::ControlKind::EntryBox),
+              "entry boxes only", element);
+        Check(std::string(control.Name) + " read-only", readOnly == (control.Kind == form::ControlKind::ResultBox),
+              "result boxes only", element);
+        Check(std::string(control.Name) + " link", (element.find(link) != std::string::npos) == control.Link,
+              "links only", element);
+    }
+    EndRow();
+    StartRow("style", "each control where the form draws it, fifteen twips a pixel");
+    for (const form::Control& control : form::Form1Controls) {
+        const auto px = [](int twips) { return std::to_string(form::TwipsToPixels(twips, 96)) + "px"; };
+        const std::string place = "#" + std::string(control.Name) + "{left:" + px(control.Rect.Left) + ";top:"
+            + px(control.Rect.Top) + ";width:" + px(control.Rect.Width) + ";height:" + px(control.Rect.Height);
+        Check(std::string(control.Name), style.find(place) != std::string::npos, place, "");
+    }
+    EndRow();
+}
+
+}  // namespace
+}  // namespace acpower::test
+
+int main()
+{
+    acpower::test::RunBase64Rows();
+    acpower::test::RunIconRows();
+    acpower::test::RunTextRows();
+    acpower::test::RunMarkupRows();
+    return acpower::test::Summary();
+}

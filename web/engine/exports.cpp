@@ -1,0 +1,153 @@
+// The engine as the page's JavaScript sees it: plain functions over 32-bit
+// integers, with texts as UTF-16 in the module's memory. Nothing here decides
+// anything; each function hands a text to the engine and its answer back.
+
+#include "core/calculator.h"
+#include "core/window_side.h"
+#include "form/bindings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Between the fields of one reply; no number, notice or hint contains it,
+// since notices show control characters as spaces.
+constexpr char16_t FieldSeparator = u'\x1f';
+
+// One calculator of the page, and the results its boxes show, which a pick
+// the selector does not have leaves as they are.
+struct Element {
+    acpower::Calculator Engine;
+    acpower::ResultTexts Shown;
+};
+
+std::map<std::uint32_t, Element>& Elements()
+{
+    static std::map<std::uint32_t, Element> elements;
+    return elements;
+}
+
+std::u16string& Input()
+{
+    static std::u16string input;
+    return input;
+}
+
+std::u16string& Reply()
+{
+    static std::u16string reply;
+    return reply;
+}
+
+const char16_t* Answer(std::initializer_list<std::u16string_view> fields)
+{
+    std::u16string& reply = Reply();
+    reply.clear();
+    bool first = true;
+    for (const std::u16string_view field : fields) {
+        if (!first) {
+            reply += FieldSeparator;
+        }
+        reply += field;
+        first = false;
+    }
+    return reply.c_str();
+}
+
+Element* Find(std::uint32_t id)
+{
+    const auto found = Elements().find(id);
+    return found == Elements().end() ? nullptr : &found->second;
+}
+
+const char16_t* ResultsOf(const Element& element)
+{
+    return Answer({element.Shown.Volume, element.Shown.Power});
+}
+
+}  // namespace
+
+#define ACPOWER_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+ACPOWER_EXPORT(acpower_input) char16_t* acpower_input(std::uint32_t units)
+{
+    std::u16string& input = Input();
+    if (input.size() < units) {
+        input.resize(units);
+    }
+    return input.data();
+}
+
+ACPOWER_EXPORT(acpower_new) std::uint32_t acpower_new(std::uint32_t decimalSeparator)
+{
+    static std::uint32_t lastId = 0;
+    ++lastId;
+    const acpower::NumberLocale locale{std::u16string(1, static_cast<char16_t>(decimalSeparator)), u"-"};
+    Elements().emplace(lastId, Element{acpower::Calculator(locale), {}});
+    return lastId;
+}
+
+ACPOWER_EXPORT(acpower_delete) void acpower_delete(std::uint32_t id)
+{
+    Elements().erase(id);
+}
+
+ACPOWER_EXPORT(acpower_shady) std::uint32_t acpower_shady(std::uint32_t id)
+{
+    Element* element = Find(id);
+    const acpower::WindowSide side
+        = element == nullptr ? acpower::WindowSide::Shady : element->Engine.SelectShadySide();
+    return static_cast<std::uint32_t>(acpower::IndexOf(side));
+}
+
+ACPOWER_EXPORT(acpower_entry) const char16_t* acpower_entry(std::uint32_t id, std::uint32_t field, std::uint32_t units)
+{
+    Element* element = Find(id);
+    if (element == nullptr || field >= acpower::AllEntryFields.size()) {
+        return Answer({});
+    }
+    const std::u16string_view text = std::u16string_view(Input()).substr(0, units);
+    const acpower::EntryOutcome outcome = element->Engine.AcceptNumericEntry(acpower::AllEntryFields[field], text);
+    element->Shown = outcome.Results;
+    return Answer({outcome.ClearBox ? u"1" : u"", outcome.Notice, outcome.Restorable, outcome.Results.Volume,
+                   outcome.Results.Power});
+}
+
+ACPOWER_EXPORT(acpower_pick) const char16_t* acpower_pick(std::uint32_t id, std::uint32_t index)
+{
+    Element* element = Find(id);
+    if (element == nullptr) {
+        return Answer({});
+    }
+    const std::optional<acpower::WindowSide> side = acpower::SideAt(static_cast<std::ptrdiff_t>(index));
+    if (side) {
+        element->Shown = element->Engine.ApplyWindowSide(*side);
+    }
+    return ResultsOf(*element);
+}
+
+ACPOWER_EXPORT(acpower_hint) const char16_t* acpower_hint(std::uint32_t id, std::uint32_t result)
+{
+    const Element* element = Find(id);
+    if (element == nullptr || result >= acpower::form::ResultBoxes.size()) {
+        return Answer({});
+    }
+    return Answer({element->Engine.Hint(acpower::form::ResultBoxes[result].Shows)});
+}
+
+ACPOWER_EXPORT(acpower_side) const char16_t* acpower_side(std::uint32_t index)
+{
+    const std::optional<acpower::WindowSide> side = acpower::SideAt(static_cast<std::ptrdiff_t>(index));
+    return Answer({side ? acpower::EntryOf(*side).Text : std::u16string_view()});
+}
+
+ACPOWER_EXPORT(acpower_reply_units) std::uint32_t acpower_reply_units()
+{
+    return static_cast<std::uint32_t>(Reply().size());
+}

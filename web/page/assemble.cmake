@@ -1,0 +1,50 @@
+# Puts the page and the element together from the generated form, the page
+# script and the engine, and writes the page's own Content-Security-Policy,
+# whose hashes must be those of the very bytes written.
+#   cmake -DSOURCE=<web/page> -DFORM=<generated dir> -DWASM64=<engine as base64>
+#         -DFAVICON64=<icon as base64> -DCURSOR=<link cursor> -DCURSOR64=<it as base64>
+#         -DOUT=<dir> -P assemble.cmake
+
+include(${CMAKE_CURRENT_LIST_DIR}/csp_hash.cmake)
+
+# The pieces of one script, wrapped so that nothing leaks into the host's
+# global names but what the element must define.
+function(acpower_script facts out)
+    file(READ "${FORM}/${facts}" form_facts)
+    file(READ "${WASM64}" engine_bytes)
+    set(script "(() => {\n\"use strict\";\n${form_facts}const ACPOWER_WASM = \"${engine_bytes}\";\n")
+    foreach(part IN LISTS ARGN)
+        file(READ "${SOURCE}/${part}" text)
+        string(APPEND script "${text}\n")
+    endforeach()
+    set(${out} "${script}})();\n" PARENT_SCOPE)
+endfunction()
+
+acpower_script(form-page.js page_script engine.js calculator.js address.js page-main.js)
+file(READ "${FORM}/form.css" form_style)
+file(READ "${SOURCE}/page.css" page_style)
+file(READ "${CURSOR64}" cursor64)
+file(READ "${FAVICON64}" favicon)
+file(READ "${FORM}/form.html" markup)
+file(READ "${FORM}/title.txt" title)
+file(READ "${SOURCE}/acpower.html.in" page)
+
+# The single page carries its cursor inside itself as well.
+string(REPLACE "ACPOWER_LINK_CURSOR" "\"data:image/x-icon;base64,${cursor64}\"" form_style "${form_style}")
+set(style "${form_style}${page_style}")
+
+acpower_csp_hash("${page_script}" script_hash)
+acpower_csp_hash("${style}" style_hash)
+set(policy "default-src 'none'; script-src ${script_hash} 'wasm-unsafe-eval'; style-src ${style_hash}; img-src data:")
+
+# Markers replaced one by one, so that nothing in the script is read as one.
+foreach(marker IN ITEMS POLICY TITLE FAVICON MARKUP STYLE)
+    string(TOLOWER "${marker}" name)
+    string(REPLACE "@${marker}@" "${${name}}" page "${page}")
+endforeach()
+string(REPLACE "@SCRIPT@" "${page_script}" page "${page}")
+file(WRITE "${OUT}/acpower.html" "${page}")
+
+acpower_script(form-element.js element_script engine.js calculator.js element.js)
+file(WRITE "${OUT}/acpower-calculator.js" "${element_script}")
+file(COPY_FILE "${CURSOR}" "${OUT}/acpower-link.cur")

@@ -1,0 +1,85 @@
+// The engine, compiled to WebAssembly, behind a few calls that move texts in
+// and out of its memory. Nothing of the calculator is computed here.
+
+const ACPOWER_FIELD_SEPARATOR = "\u001f";
+
+// The WASI calls libc may import. The engine writes nothing and never exits;
+// whatever else it imports answers "not supported".
+function acpowerSystemStubs(module, memoryOf) {
+  const unsupported = 52;
+  const own = {
+    fd_write(fd, iovs, count, written) {
+      const view = new DataView(memoryOf().buffer);
+      let total = 0;
+      for (let i = 0; i < count; i++) {
+        total += view.getUint32(iovs + i * 8 + 4, true);
+      }
+      view.setUint32(written, total, true);
+      return 0;
+    },
+    proc_exit(code) {
+      throw new Error("acpower: the engine exited with status " + code);
+    },
+    clock_time_get(id, precision, time) {
+      new DataView(memoryOf().buffer).setBigUint64(time, BigInt(Math.round(Date.now() * 1e6)), true);
+      return 0;
+    },
+    random_get(buffer, length) {
+      crypto.getRandomValues(new Uint8Array(memoryOf().buffer, buffer, length));
+      return 0;
+    },
+  };
+  const imports = {};
+  for (const wanted of WebAssembly.Module.imports(module)) {
+    if (wanted.kind !== "function") {
+      continue;
+    }
+    imports[wanted.module] = imports[wanted.module] || {};
+    imports[wanted.module][wanted.name] = own[wanted.name] || (() => unsupported);
+  }
+  return imports;
+}
+
+function acpowerBytes(base64) {
+  const text = atob(base64);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) {
+    bytes[i] = text.charCodeAt(i);
+  }
+  return bytes;
+}
+
+// One module serves every calculator on the page; each has its own id.
+async function acpowerLoadEngine(bytes) {
+  const module = await WebAssembly.compile(bytes);
+  let memory = null;
+  const instance = await WebAssembly.instantiate(module, acpowerSystemStubs(module, () => memory));
+  const calls = instance.exports;
+  memory = calls.memory;
+  if (calls._initialize) {
+    calls._initialize();
+  }
+  const decoder = new TextDecoder("utf-16le");
+  const reply = (address) => decoder.decode(new Uint16Array(memory.buffer, address, calls.acpower_reply_units()));
+  const fields = (address) => reply(address).split(ACPOWER_FIELD_SEPARATOR);
+  const put = (text) => {
+    const address = calls.acpower_input(text.length);
+    const units = new Uint16Array(memory.buffer, address, text.length);
+    for (let i = 0; i < text.length; i++) {
+      units[i] = text.charCodeAt(i);
+    }
+    return text.length;
+  };
+  return {
+    create: (separator) => calls.acpower_new(separator.charCodeAt(0)),
+    remove: (id) => calls.acpower_delete(id),
+    shady: (id) => calls.acpower_shady(id),
+    entry(id, field, text) {
+      const [clear, notice, restorable, volume, power] = fields(calls.acpower_entry(id, field, put(text)));
+      return { clear: clear === "1", notice, restorable, results: [volume, power] };
+    },
+    pick: (id, index) => fields(calls.acpower_pick(id, index)),
+    hint: (id, result) => reply(calls.acpower_hint(id, result)),
+    side: (index) => reply(calls.acpower_side(index)),
+  };
+}
