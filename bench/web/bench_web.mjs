@@ -128,7 +128,7 @@ const html = Buffer.byteLength(product);
 const gzipped = zlib.gzipSync(product, { level: 9 }).length;
 const wasm = fs.statSync(wasmFile).size;
 console.log(`acpower.wasm: ${wasm} bytes, ${kib(wasm)} (limit 80 KB)`);
-console.log(`acpower.html: ${html} bytes, ${kib(html)} (limit 150 KB); gzip -9: ${gzipped} bytes, ${kib(gzipped)}`);
+console.log(`acpower.html: ${html} bytes, ${kib(html)} (limit 150 KB); gzip (zlib, level 9): ${gzipped} bytes, ${kib(gzipped)}`);
 
 const server = await serve({ '/acpower.html': product, '/bare.html': barePage(product) });
 const pages = { 'acpower.html': `${server.url}/acpower.html`, 'bare page': `${server.url}/bare.html` };
