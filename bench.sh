@@ -64,6 +64,6 @@ cmake --preset web >/dev/null
 cmake --build --preset web
 # The tests' own fixture installs playwright-core as package-lock.json pins it.
 web="$ACPOWER_ROOT/build/web"
-ctest --test-dir "$web" -R '^web_npm_ci$' >/dev/null
+ctest --test-dir "$web" -R '^web_npm_ci$' --output-on-failure | tail -n 3
 ACPOWER_WEB_PAGE_DIR="$web/web/page" ACPOWER_WEB_MODULES="$web/tests/web" \
     node "$ACPOWER_ROOT/bench/web/bench_web.mjs" "$web/web/engine/acpower.wasm" "$runs"
