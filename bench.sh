@@ -3,7 +3,8 @@
 # Benchmark), then the calculator's start-up to the window shown and its peak
 # memory against a bare Qt window, both offscreen, as medians and ratios; then
 # the Windows program's size and its start-up under Wine against a bare Win32
-# window with the same controls.
+# window with the same controls; last the web edition's sizes, first result
+# and keystroke in headless Chromium against a bare page with the same controls.
 #   ./bench.sh [start-up runs]        (41 unless told otherwise)
 set -euo pipefail
 ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -55,3 +56,14 @@ tree="$ACPOWER_ROOT/build/$preset"
 "$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix-win32_window" "$bits" "$bits" \
     "$tree/bench/win32/acpower_win32_startup.exe" "$runs" \
     "$tree/win32/acpower.exe" "$tree/bench/win32/acpower_win32_bare_window.exe"
+
+echo
+echo "== Web edition: sizes, first result and keystroke in headless Chromium =="
+acpower_install_missing "${ACPOWER_WEB_ENGINE_PACKAGES[@]}" "${ACPOWER_WEB_TEST_PACKAGES[@]}"
+cmake --preset web >/dev/null
+cmake --build --preset web
+# The tests' own fixture installs playwright-core as package-lock.json pins it.
+web="$ACPOWER_ROOT/build/web"
+ctest --test-dir "$web" -R '^web_npm_ci$' --output-on-failure | tail -n 3
+ACPOWER_WEB_PAGE_DIR="$web/web/page" ACPOWER_WEB_MODULES="$web/tests/web" \
+    node "$ACPOWER_ROOT/bench/web/bench_web.mjs" "$web/web/engine/acpower.wasm" "$runs"
