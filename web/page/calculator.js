@@ -1,13 +1,6 @@
 // One calculator on the page: hands every change of a box to the engine and
 // shows what it answers. Texts are only ever set as text, never as markup.
 
-// The decimal separator of the browser's language, as the desktop takes the
-// system's; the engine reads both keys whatever it is.
-function acpowerDecimalSeparator(language) {
-  const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === "decimal");
-  return part && part.value.length === 1 ? part.value : ".";
-}
-
 function acpowerMount(root, engine, options) {
   const form = ACPOWER_FORM;
   const find = (name) => root.querySelector("#" + name);
@@ -18,7 +11,7 @@ function acpowerMount(root, engine, options) {
   const hint = find("Hint");
   const powerClass = find("PowerClass");
   const narrow = window.matchMedia(form.narrow);
-  const id = engine.create(acpowerDecimalSeparator(options.language));
+  const id = engine.create(engine.separator);
   // The number each box offers back after an emptying, and whether the
   // browser's history cannot, so that the undo keys are answered here.
   const restorable = entries.map(() => "");

@@ -31,9 +31,9 @@ class AcpowerCalculator extends HTMLElement {
     if (this.calculator) {
       return;
     }
-    acpowerEngine = acpowerEngine || acpowerLoadEngine(acpowerBytes(ACPOWER_WASM));
+    acpowerEngine = acpowerEngine || acpowerLoadEngine(acpowerBytes(ACPOWER_WASM), navigator.language);
     this.calculator = acpowerEngine.then((engine) => {
-      const calculator = acpowerMount(this.root, engine, { language: navigator.language, changed: () => {} });
+      const calculator = acpowerMount(this.root, engine, { changed: () => {} });
       // Like the desktop window, with the first box ready for typing; only
       // when the host asks, since taking the focus scrolls the host page.
       if (this.hasAttribute("autofocus")) {

@@ -41,6 +41,9 @@ function acpowerSystemStubs(module, memoryOf) {
 }
 
 function acpowerBytes(base64) {
+  if (Uint8Array.fromBase64) {
+    return Uint8Array.fromBase64(base64);
+  }
   const text = atob(base64);
   const bytes = new Uint8Array(text.length);
   for (let i = 0; i < text.length; i++) {
@@ -49,11 +52,34 @@ function acpowerBytes(base64) {
   return bytes;
 }
 
+// The decimal separator of the browser's language, as the desktop takes the
+// system's; the engine reads both keys whatever it is.
+function acpowerDecimalSeparator(language) {
+  const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === "decimal");
+  return part && part.value.length === 1 ? part.value : ".";
+}
+
+// Compiled and started at once, on this thread: for a module this small
+// that takes about a millisecond, where the asynchronous road waits tens of
+// milliseconds for its turns. Browsers that refuse a synchronous compile of
+// this size (older Chromium allowed 4 KB) take that road all the same.
+async function acpowerInstance(bytes, importsOf) {
+  try {
+    const module = new WebAssembly.Module(bytes);
+    return new WebAssembly.Instance(module, importsOf(module));
+  } catch (error) {
+    if (!(error instanceof RangeError)) {
+      throw error;
+    }
+    const module = await WebAssembly.compile(bytes);
+    return WebAssembly.instantiate(module, importsOf(module));
+  }
+}
+
 // One module serves every calculator on the page; each has its own id.
-async function acpowerLoadEngine(bytes) {
-  const module = await WebAssembly.compile(bytes);
+async function acpowerLoadEngine(bytes, language) {
   let memory = null;
-  const instance = await WebAssembly.instantiate(module, acpowerSystemStubs(module, () => memory));
+  const instance = await acpowerInstance(bytes, (module) => acpowerSystemStubs(module, () => memory));
   const calls = instance.exports;
   memory = calls.memory;
   if (calls._initialize) {
@@ -71,7 +97,8 @@ async function acpowerLoadEngine(bytes) {
     return text.length;
   };
   return {
-    create: (separator) => calls.acpower_new(separator.charCodeAt(0)),
+    separator: acpowerDecimalSeparator(language),
+    create: (decimal) => calls.acpower_new(decimal.charCodeAt(0)),
     remove: (id) => calls.acpower_delete(id),
     shady: (id) => calls.acpower_shady(id),
     entry(id, field, text) {

@@ -1,7 +1,7 @@
 // The single page: one calculator, whose room lives in the address after
 // "#", as "#25;2,8;3;2;1000;солнечную", so that a link reproduces it.
 
-acpowerLoadEngine(acpowerBytes(ACPOWER_WASM)).then((engine) => {
+acpowerLoadEngine(acpowerBytes(ACPOWER_WASM), navigator.language).then((engine) => {
   let written = location.hash;
   let calculator = null;
   const write = () => {
@@ -9,7 +9,6 @@ acpowerLoadEngine(acpowerBytes(ACPOWER_WASM)).then((engine) => {
     history.replaceState(history.state, "", written);
   };
   calculator = acpowerMount(document.querySelector(".acpower"), engine, {
-    language: navigator.language,
     changed: () => calculator && write(),
   });
   if (location.hash.length > 1) {
