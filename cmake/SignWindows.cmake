@@ -88,7 +88,9 @@ endif()
 set(acpower_sign_command
     bash "${CMAKE_CURRENT_LIST_DIR}/sign_windows_file.sh" "%1" "${acpower_sign_time}"
          "${CPACK_NSIS_DISPLAY_NAME}" "${CPACK_PACKAGE_HOMEPAGE_URL}")
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/sign_staged_program.cmake")
+# Appended: the project's own pre-build scripts, if any, run first. CPack
+# starts each generator from the project's settings, so it is added once.
+list(APPEND CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/sign_staged_program.cmake")
 set(ACPOWER_SIGN_STAGED_COMMAND "${acpower_sign_command}")
 list(TRANSFORM acpower_sign_command REPLACE "(.+)" "\"\\1\"")
 list(JOIN acpower_sign_command " " acpower_sign_command)

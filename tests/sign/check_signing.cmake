@@ -5,7 +5,7 @@
 # refused, and no PIN or password in anything CPack printed or wrote. The
 # installed uninstaller is checked under Wine by the next test.
 #
-#   cmake -DCPACK_CONFIG=... -DOUT=... -DPACKAGE=acpower-VERSION-winBITS
+#   cmake -DCPACK=... -DCPACK_CONFIG=... -DOUT=... -DPACKAGE=acpower-VERSION-winBITS
 #         -DSOURCE_DIR=... -P check_signing.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/verify_signatures.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/test_key.cmake)
@@ -54,7 +54,7 @@ function(acpower_row row expected)
         set(ENV{${CMAKE_MATCH_1}} "${CMAKE_MATCH_2}")
     endforeach()
     # -V: makensis's own output too, for the search for secrets below.
-    execute_process(COMMAND cpack -V --config "${CPACK_CONFIG}" -B "${OUT}/${row}"
+    execute_process(COMMAND "${CPACK}" -V --config "${CPACK_CONFIG}" -B "${OUT}/${row}"
                     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
     file(GLOB_RECURSE scripts "${OUT}/${row}/*.nsi" "${OUT}/${row}/*.log")
     foreach(script IN LISTS scripts)
