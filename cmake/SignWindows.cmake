@@ -73,7 +73,7 @@ if(NOT acpower_sign_token_given AND NOT acpower_sign_file_given)
 endif()
 
 # The signing time is the source's: SOURCE_DATE_EPOCH, or the last commit's.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
     set(acpower_sign_time "$ENV{SOURCE_DATE_EPOCH}")
 else()
     execute_process(COMMAND git log -1 --format=%ct
