@@ -69,6 +69,9 @@ ACPOWER_TEST_PACKAGES=(
 # with its own fonts does, which the window's checks hold it to. The
 # screenshot of the Windows window adds a window manager for the title bar,
 # xdotool to wait for the window and ImageMagick to take the picture.
+# Signing the packages (cmake/SignWindows.cmake) takes osslsigncode and, for
+# a key on a token, OpenSSL's PKCS#11 engine; its test makes a throw-away
+# certificate with openssl and keeps its key on a SoftHSM2 token.
 ACPOWER_WINDOWS_PACKAGES=(
     cmake
     ninja-build
@@ -83,6 +86,10 @@ ACPOWER_WINDOWS_PACKAGES=(
     nsis
     xvfb
     xauth
+    osslsigncode
+    libengine-pkcs11-openssl
+    openssl
+    softhsm2
 )
 ACPOWER_WINDOWS_SCREENSHOT_PACKAGES=(
     imagemagick

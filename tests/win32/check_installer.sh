@@ -6,11 +6,15 @@
 # and find the prefix as it was. Run by wine_session.sh, which says how wide
 # the installer and the prefix's Windows are.
 #
-#   check_installer.sh SETUP.exe DRIVER.exe VERSION
+#   check_installer.sh SETUP.exe DRIVER.exe VERSION [CHECK...]
+#
+# CHECK, when given, is a command run on each install's folder (appended as
+# its last argument) before the program starts, e.g. a signature check.
 set -euo pipefail
 setup=$1
 driver=$2
 version=$3
+installed_check=("${@:4}")
 wine=$ACPOWER_WINE
 drive_c=$WINEPREFIX/drive_c
 failures=0
@@ -139,6 +143,10 @@ round_trip()
     files_kb=$(find "$install_dir" -type f -printf '%s\n' 2>/dev/null | awk '{ s += $1 } END { print int(s / 1024) }' || true)
     size=$((16#${size:-0} - files_kb))
     check "$kind: the entry's EstimatedSize is the files' size in KB" test "$size" -ge -1 -a "$size" -le 1
+
+    if ((${#installed_check[@]} > 0)); then
+        check "$kind: the installed files pass $(basename "${installed_check[-1]}")" "${installed_check[@]}" "$install_dir"
+    fi
 
     # --example 0: start the installed program, show a room and close it.
     check "$kind: the installed program starts and exits with status 0" \
