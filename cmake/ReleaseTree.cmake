@@ -29,3 +29,9 @@ enable_testing()
 add_test(NAME release_reproducible
          COMMAND ${CMAKE_COMMAND} -DONE=${PROJECT_BINARY_DIR}/one/dist -DTWO=${PROJECT_BINARY_DIR}/second-build/dist
                  -P ${CMAKE_CURRENT_LIST_DIR}/ReleaseCompare.cmake)
+# The comparison itself, on releases that differ, so that it cannot pass
+# everything unseen; and the sums, as a user checks a download with them.
+add_test(NAME release_compare_finds_differences
+         COMMAND ${PROJECT_SOURCE_DIR}/tests/release/compare_releases.sh ${CMAKE_COMMAND}
+                 ${CMAKE_CURRENT_LIST_DIR}/ReleaseCompare.cmake)
+add_test(NAME release_sums COMMAND sha256sum --check --strict SHA256SUMS WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/one/dist)
