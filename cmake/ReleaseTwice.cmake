@@ -5,7 +5,7 @@
 #   cmake -DSOURCE=<source tree> -DWORK=<folder> -DVERSION=<version>
 #         [-DPARTS=deb,windows,...] -P ReleaseTwice.cmake
 # The copies hold what git would commit: tracked files with their changes,
-# and new files that are not ignored.
+# and new files that are not ignored; a tracked file deleted since is left out.
 
 include(${CMAKE_CURRENT_LIST_DIR}/ReleaseEpoch.cmake)
 acpower_release_epoch("${SOURCE}")
@@ -22,7 +22,7 @@ foreach(copy IN ITEMS one/acpower second-build/sources-of-acpower)
     file(MAKE_DIRECTORY "${copy}")
     execute_process(
         COMMAND ${ACPOWER_GIT} -C "${SOURCE}" ls-files -z --cached --others --exclude-standard
-        COMMAND tar -C "${SOURCE}" --null --files-from=- -cf -
+        COMMAND tar -C "${SOURCE}" --null --files-from=- --ignore-failed-read -cf -
         COMMAND tar -C "${copy}" -xf -
         RESULTS_VARIABLE results)
     if(NOT results MATCHES "^0;0;0$")
