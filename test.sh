@@ -37,6 +37,15 @@ acpower_install_missing "${ACPOWER_WEB_ENGINE_PACKAGES[@]}"
 acpower_install_missing "${ACPOWER_WEB_TEST_PACKAGES[@]}"
 cmake --workflow --preset web
 
+# The Windows program, its installer and the web page built twice, without
+# their tests, from two copies of the sources in folders of different names,
+# in another time zone and under another umask the second time; any byte that
+# differs fails, with diffoscope's account of it. The whole release, the .deb
+# included, is `cmake --workflow --preset release-check`.
+echo "== Reproducible builds =="
+acpower_install_missing "${ACPOWER_RELEASE_CHECK_PACKAGES[@]}"
+cmake --workflow --preset reproducible
+
 # The last stage: every test again, built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer (float-cast-overflow included): the first report
 # ends the test program and fails its test. The same tree holds the fuzzer,
@@ -54,4 +63,4 @@ if [[ -n $skipped ]]; then
 fi
 awk -F'"' '/^[[:space:]]*tests="/ { t += $2 } /^[[:space:]]*failures="/ { f += $2 } /^[[:space:]]*skipped="/ { s += $2 }
     END { printf "test.sh: %d passed, %d failed, %d skipped\n", t - f - s, f, s }' \
-    build/{qt6,qt5,windows64,windows,web,sanitize}/junit.xml
+    build/{qt6,qt5,windows64,windows,web,reproducible,sanitize}/junit.xml

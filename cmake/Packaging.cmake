@@ -113,4 +113,8 @@ elseif(NOT WIN32)
     install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
+# Last of the pre-build scripts, so that no later one changes a file's time.
+if(ACPOWER_REPRODUCIBLE)
+    list(APPEND CPACK_PRE_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/ReleaseFileTimes.cmake")
+endif()
 include(CPack)

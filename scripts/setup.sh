@@ -124,6 +124,32 @@ ACPOWER_WEB_ENGINE_PACKAGES=(
     npm
 )
 
+# What `cmake --workflow --preset release` needs: the build of every tree that
+# makes a package (the .deb's, the Windows compilers and NSIS, the web
+# engine's without Node, whose tests the release does not run), and git,
+# whose last commit dates the release. The release check compares the two
+# builds and shows how they differ with diffoscope (the minimal flavour reads
+# the .deb, the ZIP and the text files; the installers it shows as bytes).
+ACPOWER_RELEASE_PACKAGES=(
+    "${ACPOWER_RUN_PACKAGES[@]}"
+    "${ACPOWER_PACKAGE_PACKAGES[@]}"
+    g++-mingw-w64-i686
+    g++-mingw-w64-x86-64
+    nsis
+    clang-14
+    lld-14
+    wasi-libc
+    libc++-14-dev-wasm32
+    libc++abi-14-dev-wasm32
+    libclang-rt-14-dev-wasm32
+    libfast-float-dev
+    git
+)
+ACPOWER_RELEASE_CHECK_PACKAGES=(
+    "${ACPOWER_RELEASE_PACKAGES[@]}"
+    diffoscope-minimal
+)
+
 # A package that an installed one provides counts as installed: a Node built
 # elsewhere provides npm itself, and asking apt for Debian's npm would remove it.
 acpower_has_package() {

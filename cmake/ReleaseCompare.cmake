@@ -1,0 +1,36 @@
+# Fails unless two release folders hold the same files with the same bytes,
+# naming each file that differs with diffoscope's account of how.
+#   cmake -DONE=<dist> -DTWO=<dist> -P ReleaseCompare.cmake
+
+file(GLOB one RELATIVE "${ONE}" "${ONE}/*")
+file(GLOB two RELATIVE "${TWO}" "${TWO}/*")
+if(NOT one)
+    message(FATAL_ERROR "No release in ${ONE}")
+endif()
+if(NOT one STREQUAL two)
+    message(FATAL_ERROR "The two releases hold different files:\n  ${ONE}: ${one}\n  ${TWO}: ${two}")
+endif()
+
+find_program(ACPOWER_DIFFOSCOPE diffoscope)
+set(differing)
+foreach(name IN LISTS one)
+    file(SHA256 "${ONE}/${name}" first)
+    file(SHA256 "${TWO}/${name}" second)
+    if(first STREQUAL second)
+        continue()
+    endif()
+    list(APPEND differing ${name})
+    message("${name} differs between the two builds:")
+    if(ACPOWER_DIFFOSCOPE)
+        execute_process(COMMAND ${ACPOWER_DIFFOSCOPE} --no-progress --text - "${ONE}/${name}" "${TWO}/${name}"
+                        COMMAND head -n 40)
+    else()
+        message("  (install diffoscope-minimal to see how)")
+    endif()
+endforeach()
+if(differing)
+    string(REPLACE ";" ", " differing "${differing}")
+    message(FATAL_ERROR "Not reproducible: ${differing}")
+endif()
+list(LENGTH one count)
+message(STATUS "The two builds gave the same ${count} files")
