@@ -56,7 +56,10 @@ if [[ -n $secret ]]; then
 else
     osslsigncode "${args[@]}" -in "$file" -out "$signed" >/dev/null
 fi
-# In place, keeping the file's permissions: makensis and CPack expect the
-# file they made where they made it.
+# In place, keeping the file's permissions and its time: makensis and CPack
+# expect the file they made where they made it, and the installer packs the
+# program with the time a release gave it.
+touch -r "$file" "$work/time"
 cat "$signed" >"$file"
+touch -r "$work/time" "$file"
 echo "Signed $(basename "$file") (SHA-256, signing time $time)"

@@ -53,8 +53,11 @@ function(acpower_row row expected)
         string(REGEX MATCH "^([^=]+)=(.*)$" _ "${assignment}")
         set(ENV{${CMAKE_MATCH_1}} "${CMAKE_MATCH_2}")
     endforeach()
-    # -V: makensis's own output too, for the search for secrets below.
+    # -V: makensis's own output too, for the search for secrets below. The
+    # staged files dated as a release dates them, so that two signings of
+    # one build can give the same installer.
     execute_process(COMMAND "${CPACK}" -V --config "${CPACK_CONFIG}" -B "${OUT}/${row}"
+                            -D "CPACK_PRE_BUILD_SCRIPTS=${SOURCE_DIR}/cmake/ReleaseFileTimes.cmake"
                     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
     file(GLOB_RECURSE scripts "${OUT}/${row}/*.nsi" "${OUT}/${row}/*.log")
     foreach(script IN LISTS scripts)
@@ -102,7 +105,8 @@ function(acpower_row row expected)
     acpower_verify_signature("${program}" "${ACPOWER_TEST_SIGNER}" "${time}")
     acpower_verify_signature("${setup}" "${ACPOWER_TEST_SIGNER}" "${time}")
     file(SHA256 "${program}" signed)
-    set(signed_${time} ${signed_${time}} ${signed} PARENT_SCOPE)
+    file(SHA256 "${setup}" installer)
+    set(signed_${time} ${signed_${time}} "${signed} ${installer}" PARENT_SCOPE)
     # What a rebuild is compared with: the signed program less its signature
     # is the unsigned one, byte for byte (strip stamps the program with
     # SOURCE_DATE_EPOCH, so only a build at the same time compares).
@@ -139,11 +143,12 @@ acpower_row(token_and_p12 "refused: give one"
             "ACPOWER_SIGN_PKCS11_MODULE=${module}" "ACPOWER_SIGN_KEY=${key}" "ACPOWER_SIGN_CERT=${OUT}/cert.pem"
             "ACPOWER_SIGN_PKCS12=${OUT}/signer.p12" "ACPOWER_SIGN_PASSWORD=${ACPOWER_TEST_PASSWORD}")
 
-# The same key at the same time signs the same program, whichever holds it.
+# The same key at the same time signs the same program and installer,
+# whichever holds it.
 list(REMOVE_DUPLICATES signed_${ACPOWER_TEST_TIME})
 list(LENGTH signed_${ACPOWER_TEST_TIME} different)
 if(NOT different EQUAL 1)
-    message(SEND_ERROR "The token and the .p12 file signed the program differently")
+    message(SEND_ERROR "The token and the .p12 file signed the program or the installer differently")
 endif()
 foreach(secret IN ITEMS "${ACPOWER_TEST_PIN}" "${uri_pin}" "${ACPOWER_TEST_PASSWORD}")
     string(FIND "${outputs}" "${secret}" at)
