@@ -108,11 +108,9 @@ ACPOWER_WEB_TEST_PACKAGES=(
 # WebAssembly C and C++ libraries and compiler-rt builtins for wasm32 (the
 # engine's module and its checks), fast_float for decimals (libc++ for wasm32
 # has no float from_chars), g++ for the host tree that prints the native
-# engine's texts, and Node to run the module.
-ACPOWER_WEB_ENGINE_PACKAGES=(
-    cmake
-    ninja-build
-    g++
+# engine's texts, and Node to run the module. The release builds the module
+# too, with the same compilers and libraries.
+ACPOWER_WASM_PACKAGES=(
     clang-14
     lld-14
     wasi-libc
@@ -120,6 +118,12 @@ ACPOWER_WEB_ENGINE_PACKAGES=(
     libc++abi-14-dev-wasm32
     libclang-rt-14-dev-wasm32
     libfast-float-dev
+)
+ACPOWER_WEB_ENGINE_PACKAGES=(
+    cmake
+    ninja-build
+    g++
+    "${ACPOWER_WASM_PACKAGES[@]}"
     nodejs
     npm
 )
@@ -136,13 +140,7 @@ ACPOWER_RELEASE_PACKAGES=(
     g++-mingw-w64-i686
     g++-mingw-w64-x86-64
     nsis
-    clang-14
-    lld-14
-    wasi-libc
-    libc++-14-dev-wasm32
-    libc++abi-14-dev-wasm32
-    libclang-rt-14-dev-wasm32
-    libfast-float-dev
+    "${ACPOWER_WASM_PACKAGES[@]}"
     git
 )
 ACPOWER_RELEASE_CHECK_PACKAGES=(
