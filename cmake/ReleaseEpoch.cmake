@@ -1,6 +1,7 @@
 # SOURCE_DATE_EPOCH, the one time every tool of a release stamps: the
 # environment's when set from outside, else the time of the last commit.
-function(acpower_release_epoch source)
+# Also the signing time (SignWindows.cmake), read without being set.
+function(acpower_source_epoch out source)
     if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
         set(epoch "$ENV{SOURCE_DATE_EPOCH}")
     else()
@@ -13,5 +14,11 @@ function(acpower_release_epoch source)
     if(NOT epoch MATCHES "^[0-9]+$")
         message(FATAL_ERROR "No release time: set SOURCE_DATE_EPOCH, or build from a git checkout")
     endif()
+    set(${out} "${epoch}" PARENT_SCOPE)
+endfunction()
+
+# The same, set in the environment for every tool the release runs.
+function(acpower_release_epoch source)
+    acpower_source_epoch(epoch "${source}")
     set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 endfunction()

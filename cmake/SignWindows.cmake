@@ -73,17 +73,8 @@ if(NOT acpower_sign_token_given AND NOT acpower_sign_file_given)
 endif()
 
 # The signing time is the source's: SOURCE_DATE_EPOCH, or the last commit's.
-if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
-    set(acpower_sign_time "$ENV{SOURCE_DATE_EPOCH}")
-else()
-    execute_process(COMMAND git log -1 --format=%ct
-                    WORKING_DIRECTORY "${CMAKE_CURRENT_LIST_DIR}"
-                    OUTPUT_VARIABLE acpower_sign_time OUTPUT_STRIP_TRAILING_WHITESPACE
-                    RESULT_VARIABLE acpower_git_status)
-    if(NOT acpower_git_status EQUAL 0)
-        message(FATAL_ERROR "Signing needs a time: set SOURCE_DATE_EPOCH outside a git checkout")
-    endif()
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/ReleaseEpoch.cmake)
+acpower_source_epoch(acpower_sign_time "${CMAKE_CURRENT_LIST_DIR}")
 
 set(acpower_sign_command
     bash "${CMAKE_CURRENT_LIST_DIR}/sign_windows_file.sh" "%1" "${acpower_sign_time}"
