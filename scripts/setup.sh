@@ -1,6 +1,5 @@
-# Sourced by run.sh and test.sh. Installs the Debian packages that are missing,
-# and only those: a machine that has everything is not touched, and the
-# package lists are refreshed only when something must be installed.
+# Sourced by the top-level scripts: the Debian packages each of them needs,
+# installed when missing by acpower_install_missing (install.sh).
 
 # What building and running the calculator needs. qt6-svg-dev: the build
 # renders the large icons from the scalable drawing.
@@ -148,44 +147,7 @@ ACPOWER_RELEASE_CHECK_PACKAGES=(
     diffoscope-minimal
 )
 
-# A package that an installed one provides counts as installed: a Node built
-# elsewhere provides npm itself, and asking apt for Debian's npm would remove it.
-acpower_has_package() {
-    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed" && return 0
-    dpkg-query -W -f='${db:Status-Abbrev}|${Provides}\n' 2>/dev/null | awk -F'|' -v want="$1" '
-        $1 ~ /^ii/ { n = split($2, names, ", "); for (i = 1; i <= n; i++) { sub(/ .*/, "", names[i]); found = found || names[i] == want } }
-        END { exit !found }'
-}
-
-acpower_install_missing() {
-    local missing=()
-    local package
-    for package in "$@"; do
-        if ! acpower_has_package "$package"; then
-            missing+=("$package")
-        fi
-    done
-    if ((${#missing[@]} == 0)); then
-        return 0
-    fi
-    local sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    # A package of another architecture (wine32:i386) needs that architecture
-    # known to dpkg before the package lists are fetched.
-    for package in "${missing[@]}"; do
-        if [[ $package == *:* ]]; then
-            local arch=${package##*:}
-            if [[ $arch != "$(dpkg --print-architecture)" ]] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
-                "${sudo[@]}" dpkg --add-architecture "$arch"
-            fi
-        fi
-    done
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-}
+source "$ACPOWER_ROOT/scripts/install.sh"
 
 # Every build tree is a preset of CMakePresets.json; the scripts run them from
 # the source folder, where CMake looks for that file.

@@ -47,6 +47,11 @@ loader=$(loader_for "$program_bits")
 wineserver=/usr/lib/wine/wineserver
 if ! "$loader" --version >/dev/null 2>&1; then
     reason="$loader cannot start: this kernel or Wine install runs no ${program_bits}-bit programs"
+    # The set-up's own reason, when it could not install the 32-bit half.
+    not_installed=$(grep -m1 '^wine32:i386: ' <<<"${ACPOWER_NOT_INSTALLED:-}" || true)
+    if [[ $program_bits == 32 && -n $not_installed ]]; then
+        reason="the 32-bit Wine could not be installed (${not_installed#wine32:i386: })"
+    fi
     echo "SKIP: $reason"
     if [[ -n ${ACPOWER_SKIP_LOG:-} ]]; then
         echo "${ACPOWER_TEST_NAME:-$(basename "$prefix")}: $reason" >>"$ACPOWER_SKIP_LOG"
