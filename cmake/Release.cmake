@@ -2,7 +2,7 @@
 # named with the version, in one folder with their SHA256SUMS.
 #   cmake -DSOURCE=<source tree> -DWORK=<folder for the package trees>
 #         -DDIST=<folder for the packages> -DVERSION=<project version>
-#         [-DPARTS=deb,windows,windows64,web] -P Release.cmake
+#         [-DPARTS=deb,windows,windows64,web] [-DCOMMIT=<source commit>] -P Release.cmake
 # Each part is a configure preset of CMakePresets.json, built without its
 # tests in a tree of its own under WORK. Times stamped into the packages come
 # from SOURCE_DATE_EPOCH: the environment's if set, else the last commit's.
@@ -90,6 +90,27 @@ foreach(part IN LISTS PARTS)
         message(FATAL_ERROR "Release: no part named ${part} (deb, windows, windows64, web)")
     endif()
 endforeach()
+
+# What made the release (the source, its time and every Debian package that
+# built it), so that another machine with the same packages can rebuild it
+# bit for bit; a signed release names the signer's packages too.
+if(NOT DEFINED COMMIT)
+    acpower_source_commit(COMMIT "${SOURCE}")
+endif()
+set(signer)
+if(NOT "$ENV{ACPOWER_SIGN_PKCS11_MODULE}" STREQUAL "")
+    set(signer osslsigncode libengine-pkcs11-openssl)
+elseif(NOT "$ENV{ACPOWER_SIGN_PKCS12}" STREQUAL "")
+    set(signer osslsigncode)
+endif()
+string(REPLACE ";" "," parts "${PARTS}")
+set(buildinfo acpower-${VERSION}.buildinfo)
+execute_process(COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/release_buildinfo.sh "${SOURCE}" ${VERSION} "${COMMIT}" ${parts} ${signer}
+                OUTPUT_FILE "${DIST}/${buildinfo}" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "Release: could not write ${buildinfo}")
+endif()
+list(APPEND released ${buildinfo})
 
 # In the form `sha256sum -c SHA256SUMS` reads: the hash, two spaces, the name.
 list(SORT released)

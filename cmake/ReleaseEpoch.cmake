@@ -22,3 +22,22 @@ function(acpower_release_epoch source)
     acpower_source_epoch(epoch "${source}")
     set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 endfunction()
+
+# The commit a release is built from, as its .buildinfo names it; a tree with
+# changes git would commit says so rather than pass for the commit.
+function(acpower_source_commit out source)
+    find_program(ACPOWER_GIT git)
+    set(commit "")
+    if(ACPOWER_GIT)
+        execute_process(COMMAND ${ACPOWER_GIT} -C "${source}" rev-parse HEAD
+                        OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        execute_process(COMMAND ${ACPOWER_GIT} -C "${source}" status --porcelain
+                        OUTPUT_VARIABLE changes ERROR_QUIET)
+    endif()
+    if(NOT commit MATCHES "^[0-9a-f]+$")
+        set(commit "none (not a git checkout)")
+    elseif(NOT changes STREQUAL "")
+        string(APPEND commit " with changes not committed")
+    endif()
+    set(${out} "${commit}" PARENT_SCOPE)
+endfunction()

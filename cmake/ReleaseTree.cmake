@@ -35,3 +35,5 @@ add_test(NAME release_compare_finds_differences
          COMMAND ${PROJECT_SOURCE_DIR}/tests/release/compare_releases.sh ${CMAKE_COMMAND}
                  ${CMAKE_CURRENT_LIST_DIR}/ReleaseCompare.cmake)
 add_test(NAME release_sums COMMAND sha256sum --check --strict SHA256SUMS WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/one/dist)
+add_test(NAME release_buildinfo
+         COMMAND ${PROJECT_SOURCE_DIR}/tests/release/check_buildinfo.sh ${PROJECT_BINARY_DIR}/one/dist ${PROJECT_BINARY_DIR})

@@ -9,6 +9,8 @@
 
 include(${CMAKE_CURRENT_LIST_DIR}/ReleaseEpoch.cmake)
 acpower_release_epoch("${SOURCE}")
+# The copies are no git checkouts: both name the commit they were copied from.
+acpower_source_commit(commit "${SOURCE}")
 
 find_program(ACPOWER_GIT git REQUIRED)
 set(variation_one)
@@ -31,7 +33,7 @@ foreach(copy IN ITEMS one/acpower second-build/sources-of-acpower)
     message(STATUS "Release check: building ${copy}")
     execute_process(
         COMMAND ${variation} ${CMAKE_COMMAND} -DSOURCE=${copy} -DWORK=${build}/trees -DDIST=${build}/dist
-                -DVERSION=${VERSION} -DPARTS=${PARTS} -P ${copy}/cmake/Release.cmake
+                -DVERSION=${VERSION} -DPARTS=${PARTS} "-DCOMMIT=${commit}" -P ${copy}/cmake/Release.cmake
         RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "Release check: the release in ${build} failed")
