@@ -2,9 +2,9 @@
 
 #include "core/hints.h"
 #include "form/bindings.h"
+#include "form/company_page.h"
 #include "form/placement.h"
 #include "win32/internal/form_controls.h"
-#include "win32/internal/open_page.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
 #include "win32/internal/work_area.h"
