@@ -2,15 +2,20 @@
 # and only those: a machine that has everything is not touched, and the
 # package lists are refreshed only when something must be installed.
 
-# What building and running the calculator needs. qt6-svg-dev: the build
-# renders the large icons from the scalable drawing.
+# What building and running the calculator needs.
 ACPOWER_RUN_PACKAGES=(
     cmake
     ninja-build
     g++
     qt6-base-dev
-    qt6-svg-dev
     fonts-liberation
+)
+
+# What scripts/regenerate-icon.sh draws the icons with: rsvg-convert renders
+# the scalable drawing, icotool writes the Windows icon and cursor.
+ACPOWER_ART_PACKAGES=(
+    librsvg2-bin
+    icoutils
 )
 
 # What ./package.sh needs on top of building: CPack's Debian generator finds
@@ -26,8 +31,9 @@ ACPOWER_BENCH_PACKAGES=(
     libbenchmark-dev
 )
 
-# What the whole test suite needs on top. qtbase5-dev and libqt5svg5-dev: the
-# Qt 5.15 stage; binutils-mingw-w64-i686: windres, which compiles the Windows
+# What the whole test suite needs on top. qt6-svg-dev: the icon test renders
+# the scalable drawing beside the pixel art. qtbase5-dev and libqt5svg5-dev:
+# the Qt 5.15 stage; binutils-mingw-w64-i686: windres, which compiles the Windows
 # resource script in its test; desktop-file-utils and appstream: the
 # validators of the Linux desktop files; the package tools and lintian: the
 # test that builds the .deb and has it judged. The sanitizer stage builds
@@ -40,6 +46,7 @@ ACPOWER_BENCH_PACKAGES=(
 # AT-SPI client and bus, dbus-run-session (dbus-bin, dbus-daemon) for a
 # session of its own, and xvfb for the display the bridge needs.
 ACPOWER_TEST_PACKAGES=(
+    qt6-svg-dev
     qtbase5-dev
     libqt5svg5-dev
     binutils-mingw-w64-i686
