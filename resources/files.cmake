@@ -12,6 +12,8 @@ set(ACPOWER_ICO_FILE ${PROJECT_SOURCE_DIR}/resources/windows/acpower.ico)
 set(ACPOWER_CUR_FILE ${PROJECT_SOURCE_DIR}/resources/windows/link-cursor.cur)
 set(ACPOWER_HICOLOR_SIZES 16 32 48 64 128 256)
 set(ACPOWER_RC_FILE ${PROJECT_BINARY_DIR}/resources/acpower.rc)
+# UTF-8, the code page the version record's script is written in.
+set(ACPOWER_RC_CODE_PAGE 65001)
 # One reverse-DNS id names the desktop file, the theme icons and the AppStream
 # record, and is what the program passes to setDesktopFileName.
 set(ACPOWER_DESKTOP_FILE ${PROJECT_BINARY_DIR}/resources/${ACPOWER_APP_ID}.desktop)
