@@ -174,20 +174,15 @@ VersionRecord decode(const QByteArray& res)
 QStringList findCompiler(const QString& name, const QString& rc, const QString& res)
 {
     const auto installed = [](const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); };
+    const QString codePage = QString::number(ACPOWER_RC_CODE_PAGE);
     if (name == QLatin1String("windres")) {
         for (const QString prefix : {"i686-w64-mingw32-", "x86_64-w64-mingw32-", ""}) {
             const QString program = QStandardPaths::findExecutable(prefix + QStringLiteral("windres"));
             if (program.isEmpty()) {
                 continue;
             }
-            QStringList command{program,
-                                QStringLiteral("--codepage=%1").arg(ACPOWER_RC_CODE_PAGE),
-                                QStringLiteral("-i"),
-                                rc,
-                                QStringLiteral("-O"),
-                                QStringLiteral("res"),
-                                QStringLiteral("-o"),
-                                res};
+            QStringList command{program, QStringLiteral("--codepage=") + codePage, QStringLiteral("-i"), rc};
+            command << QStringLiteral("-O") << QStringLiteral("res") << QStringLiteral("-o") << res;
             // windres preprocesses with the MinGW C compiler, which a machine
             // with just the binutils lacks; the host's cpp does as well.
             if (!installed(prefix + QStringLiteral("gcc")) && installed(QStringLiteral("cpp"))) {
@@ -208,14 +203,9 @@ QStringList findCompiler(const QString& name, const QString& rc, const QString& 
         if (!program.isEmpty()) {
             // "--" keeps an absolute input path such as /check/... from being
             // read as the /c code-page option.
-            return {program,
-                    QStringLiteral("-no-preprocess"),
-                    QStringLiteral("-C"),
-                    QString::number(ACPOWER_RC_CODE_PAGE),
-                    QStringLiteral("-fo"),
-                    res,
-                    QStringLiteral("--"),
-                    rc};
+            QStringList command{program, QStringLiteral("-no-preprocess"), QStringLiteral("-C"), codePage};
+            command << QStringLiteral("-fo") << res << QStringLiteral("--") << rc;
+            return command;
         }
     }
     return {};
