@@ -47,6 +47,11 @@ std::u16string Calculator::Hint(Result result) const
     return HintOf(result, state_, shown_, locale_);
 }
 
+const ResultTexts& Calculator::Shown() const
+{
+    return shown_;
+}
+
 const CalculatorState& Calculator::State() const
 {
     return state_;

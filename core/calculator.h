@@ -27,6 +27,9 @@ public:
     // recalculation; empty while the box is.
     std::u16string Hint(Result result) const;
 
+    // The results as the last entry or pick left them, which a pick of no
+    // side, as a page's list can send, leaves as they are.
+    const ResultTexts& Shown() const;
     const CalculatorState& State() const;
     const NumberLocale& Locale() const;
 

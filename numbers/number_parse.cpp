@@ -31,9 +31,13 @@ bool IsOuterSpace(char16_t c)
     return IsGroupSpace(c) || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
 
-// The text rewritten as "[-]digits[.digits]" for the converter, or empty when
-// the text is not a number.
-std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
+// The number's place in the text once the spaces around it are cut.
+struct Span {
+    std::size_t Begin;
+    std::size_t End;
+};
+
+Span WithoutOuterSpaces(std::u16string_view text)
 {
     std::size_t begin = 0;
     while (begin < text.size() && IsOuterSpace(text[begin])) {
@@ -43,27 +47,41 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
     while (end > begin && IsOuterSpace(text[end - 1])) {
         --end;
     }
-    text = text.substr(0, end);
-    if (begin == end) {
-        return {};
-    }
+    return Span{begin, end};
+}
 
-    std::string ascii;
-    const std::u16string_view MinusSign = MinusSignOf(locale);
-    if (StartsWith(text, begin, MinusSign)) {
+// How many units the sign at `at` takes; a minus goes into `ascii`.
+std::size_t ReadSign(std::u16string_view text, std::size_t at, const NumberLocale& locale, std::string& ascii)
+{
+    const std::u16string_view minusSign = MinusSignOf(locale);
+    if (StartsWith(text, at, minusSign)) {
         ascii.push_back('-');
-        begin += MinusSign.size();
-    } else if (text[begin] == u'-') {
-        ascii.push_back('-');
-        ++begin;
-    } else if (text[begin] == u'+') {
-        ++begin;
+        return minusSign.size();
     }
+    if (text[at] == u'-') {
+        ascii.push_back('-');
+        return 1;
+    }
+    return text[at] == u'+' ? 1 : 0;
+}
 
-    // The interface is Russian, and its users write decimals with a comma
-    // whatever the system's locale says, while a point is the key next to the
-    // digits: both serve everywhere, and so does the locale's own separator.
+// The interface is Russian, and its users write decimals with a comma
+// whatever the system's locale says, while a point is the key next to the
+// digits: both serve everywhere, and so does the locale's own separator.
+std::size_t SeparatorLength(std::u16string_view text, std::size_t at, const NumberLocale& locale)
+{
     const std::u16string_view separator = DecimalSeparatorOf(locale);
+    if (StartsWith(text, at, separator)) {
+        return separator.size();
+    }
+    return text[at] == u',' || text[at] == u'.' ? 1 : 0;
+}
+
+// The digits from `begin` on, with their group spaces dropped and one
+// decimal separator made a point, go into `ascii`; false where anything else
+// stands or no digit does.
+bool ReadDigits(std::u16string_view text, std::size_t begin, const NumberLocale& locale, std::string& ascii)
+{
     bool separatorSeen = false;
     std::size_t digits = 0;
     std::size_t at = begin;
@@ -82,14 +100,9 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
             ++at;
             continue;
         }
-        std::size_t length = 0;
-        if (StartsWith(text, at, separator)) {
-            length = separator.size();
-        } else if (c == u',' || c == u'.') {
-            length = 1;
-        }
+        const std::size_t length = SeparatorLength(text, at, locale);
         if (length == 0 || separatorSeen) {
-            return {};
+            return false;
         }
         separatorSeen = true;
         if (digits == 0) {
@@ -98,7 +111,21 @@ std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
         ascii.push_back('.');
         at += length;
     }
-    if (digits == 0) {
+    return digits > 0;
+}
+
+// The text rewritten as "[-]digits[.digits]" for the converter, or empty when
+// the text is not a number.
+std::string ToAsciiDecimal(std::u16string_view text, const NumberLocale& locale)
+{
+    const Span number = WithoutOuterSpaces(text);
+    if (number.Begin == number.End) {
+        return {};
+    }
+    text = text.substr(0, number.End);
+    std::string ascii;
+    const std::size_t begin = number.Begin + ReadSign(text, number.Begin, locale, ascii);
+    if (!ReadDigits(text, begin, locale, ascii)) {
         return {};
     }
     if (ascii.back() == '.') {

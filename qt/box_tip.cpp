@@ -1,6 +1,7 @@
 #include "qt/internal/box_tip.h"
 
 #include "form/placement.h"
+#include "qt/internal/screen_rect.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,15 +10,6 @@
 #include <QToolTip>
 
 namespace acpower {
-
-namespace {
-
-form::ScreenRect ToScreenRect(const QRect& rect)
-{
-    return form::ScreenRect{rect.left(), rect.top(), rect.width(), rect.height()};
-}
-
-}  // namespace
 
 BoxTip::BoxTip(QWidget* parent)
     : QLabel(parent, Qt::ToolTip)

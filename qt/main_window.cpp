@@ -10,8 +10,8 @@
 #include "qt/internal/fonts.h"
 #include "qt/internal/form_controls.h"
 #include "qt/internal/link_label.h"
-#include "qt/internal/open_page.h"
 #include "qt/internal/qt_number_locale.h"
+#include "qt/internal/screen_rect.h"
 #include "qt/internal/selector_box.h"
 #include "resources/program_art.h"
 
@@ -38,15 +38,6 @@
 #include <optional>
 
 namespace acpower {
-
-namespace {
-
-form::ScreenRect ToScreenRect(const QRect& rect)
-{
-    return form::ScreenRect{rect.left(), rect.top(), rect.width(), rect.height()};
-}
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)

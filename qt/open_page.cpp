@@ -1,5 +1,3 @@
-#include "qt/internal/open_page.h"
-
 #include "form/company_page.h"
 
 #include <QDesktopServices>

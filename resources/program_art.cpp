@@ -17,15 +17,15 @@ QIcon ProgramIcon()
 {
     InitArtResources();
     QIcon icon;
-    icon.addFile(QStringLiteral(":/art/acpower-32.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/art/acpower-16.xpm"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/art/acpower-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/art/acpower-16.png"), QSize(16, 16));
     return icon;
 }
 
 QCursor LinkCursor()
 {
     InitArtResources();
-    return QCursor(QPixmap(QStringLiteral(":/art/link-cursor.xpm")), LinkCursorHotSpot.x(), LinkCursorHotSpot.y());
+    return QCursor(QPixmap(QStringLiteral(":/art/link-cursor.png")), LinkCursorHotSpot.x(), LinkCursorHotSpot.y());
 }
 
 }  // namespace acpower

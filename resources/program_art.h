@@ -6,8 +6,8 @@
 
 namespace acpower {
 
-// The index fingertip of the link cursor's hand; link-cursor.xpm names the
-// same point in its header.
+// The index fingertip of the link cursor's hand; scripts/regenerate-icon.sh
+// writes the same point into the Windows cursor.
 inline constexpr QPoint LinkCursorHotSpot{12, 1};
 
 // The program's icon: a 32 × 32 and a 16 × 16 image of the same line chart.

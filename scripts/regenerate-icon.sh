@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
-# Redraws resources/windows/acpower.ico from the pixel art and the scalable
-# drawing in resources/art, and link-cursor.cur from the cursor's pixel art.
-# Run it after changing the art and commit the result: a Windows build takes
-# the icon file as it is and needs no tool of its own (tst_icon_art fails
-# while the file lags behind the art).
+# Remakes, from the art in resources/art, the theme icons rendered from the
+# scalable drawing, the Windows icon and the link cursor, with Debian's tools:
+# rsvg-convert (librsvg2-bin) and icotool (icoutils). Run it after changing
+# the art and commit the result: a build only copies the files, and
+# tst_icon_files fails while the Windows files lag behind the PNGs.
 #
-#   scripts/regenerate-icon.sh       (builds the tool in build/run)
+# The art drawn by hand, pixel by pixel in the 16 VGA colours:
+#   acpower-16.png, acpower-32.png  the program icon, a red and a dark-blue
+#                                   zigzag over a dotted grid;
+#   link-cursor.png                 32 x 32 with transparency, a white pointing
+#                                   hand with a blue cuff, its hot spot at the
+#                                   index fingertip (12, 1), as
+#                                   resources/program_art.h has it.
+#
+#   scripts/regenerate-icon.sh [ART_DIR WINDOWS_DIR]   (resources/art and
+#                                                       resources/windows)
 set -euo pipefail
 ACPOWER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ACPOWER_ROOT/scripts/setup.sh"
 
-acpower_install_missing "${ACPOWER_RUN_PACKAGES[@]}"
-cmake --preset run >/dev/null
-cmake --build --preset run --target acpower_icon_tool
-"$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" ico "$ACPOWER_ROOT/resources/windows/acpower.ico" \
-    "$ACPOWER_ROOT/resources/art/acpower.svg" \
-    "$ACPOWER_ROOT/resources/art/acpower-16.xpm" \
-    "$ACPOWER_ROOT/resources/art/acpower-32.xpm"
-# The hot spot is the index fingertip, as the art's own header and
-# resources/program_art.h state it (tst_icon_art compares them).
-"$ACPOWER_ROOT/build/run/tools/acpower_icon_tool" cur "$ACPOWER_ROOT/resources/windows/link-cursor.cur" 12 1 \
-    "$ACPOWER_ROOT/resources/art/link-cursor.xpm"
-echo "Wrote resources/windows/acpower.ico and resources/windows/link-cursor.cur"
+acpower_install_missing "${ACPOWER_ART_PACKAGES[@]}"
+art=${1:-$ACPOWER_ROOT/resources/art}
+windows=${2:-$ACPOWER_ROOT/resources/windows}
+
+for size in 48 64 128 256; do
+    rsvg-convert --width=$size --height=$size --output="$art/acpower-$size.png" "$art/acpower.svg"
+done
+# 32-bit bitmaps, which every Windows reads, and the 256 px image as PNG,
+# which Vista and later read. No 128: Windows never asks for it, and as a
+# bitmap it would double the file.
+icotool --create --bit-depth=32 --output="$windows/acpower.ico" \
+    "$art/acpower-16.png" "$art/acpower-32.png" "$art/acpower-48.png" "$art/acpower-64.png" \
+    --raw="$art/acpower-256.png"
+icotool --create --cursor --bit-depth=32 --hotspot-x=12 --hotspot-y=1 --output="$windows/link-cursor.cur" \
+    "$art/link-cursor.png"
+echo "Wrote the rendered icons in $art, and acpower.ico and link-cursor.cur in $windows"

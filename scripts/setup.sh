@@ -1,15 +1,20 @@
 # Sourced by the top-level scripts: the Debian packages each of them needs,
 # installed when missing by acpower_install_missing (install.sh).
 
-# What building and running the calculator needs. qt6-svg-dev: the build
-# renders the large icons from the scalable drawing.
+# What building and running the calculator needs.
 ACPOWER_RUN_PACKAGES=(
     cmake
     ninja-build
     g++
     qt6-base-dev
-    qt6-svg-dev
     fonts-liberation
+)
+
+# What scripts/regenerate-icon.sh draws the icons with: rsvg-convert renders
+# the scalable drawing, icotool writes the Windows icon and cursor.
+ACPOWER_ART_PACKAGES=(
+    librsvg2-bin
+    icoutils
 )
 
 # What ./package.sh needs on top of building: CPack's Debian generator finds
@@ -25,8 +30,9 @@ ACPOWER_BENCH_PACKAGES=(
     libbenchmark-dev
 )
 
-# What the whole test suite needs on top. qtbase5-dev and libqt5svg5-dev: the
-# Qt 5.15 stage; binutils-mingw-w64-i686: windres, which compiles the Windows
+# What the whole test suite needs on top. qt6-svg-dev: the icon test renders
+# the scalable drawing beside the pixel art. qtbase5-dev and libqt5svg5-dev:
+# the Qt 5.15 stage; binutils-mingw-w64-i686: windres, which compiles the Windows
 # resource script in its test; desktop-file-utils and appstream: the
 # validators of the Linux desktop files; the package tools and lintian: the
 # test that builds the .deb and has it judged. The sanitizer stage builds
@@ -39,6 +45,7 @@ ACPOWER_BENCH_PACKAGES=(
 # AT-SPI client and bus, dbus-run-session (dbus-bin, dbus-daemon) for a
 # session of its own, and xvfb for the display the bridge needs.
 ACPOWER_TEST_PACKAGES=(
+    qt6-svg-dev
     qtbase5-dev
     libqt5svg5-dev
     binutils-mingw-w64-i686

@@ -1,5 +1,6 @@
 #include "win32/internal/form_look.h"
 
+#include "win32/internal/colour_ref.h"
 #include "win32/internal/fonts.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
@@ -11,16 +12,6 @@ namespace {
 
 // The pixels kept free right of right-aligned captions.
 constexpr int CaptionOverhang = 2;
-
-COLORREF ColourOf(const form::Rgb& colour)
-{
-    return RGB(colour.Red, colour.Green, colour.Blue);
-}
-
-form::Rgb RgbOf(COLORREF colour)
-{
-    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
 
 // The system colours the controls are drawn with: captions in the button
 // text colour on the dialog face, boxes in the window text colour on the

@@ -2,9 +2,9 @@
 
 #include "core/hints.h"
 #include "form/bindings.h"
+#include "form/company_page.h"
 #include "form/placement.h"
 #include "win32/internal/form_controls.h"
-#include "win32/internal/open_page.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
 #include "win32/internal/work_area.h"
@@ -133,12 +133,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-        // A new desktop theme: judged afresh, so that a classic look taken
-        // for a dark theme is dropped again on a light one.
-        for (const HWND tip : {tip_.Window(), hoverTip_.Window()}) {
-            SendMessageW(tip, message, wParam, lParam);
-        }
-        FitColoursToTheme();
+        OnThemeChanged(message, wParam, lParam);
         return 0;
     case WM_ERASEBKGND: {
         RECT client = {};
@@ -160,10 +155,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         }
         break;
     case WM_CLOSE:
-        // Every close shows the company page, and none is refused.
-        tip_.Dismiss();
-        OpenCompanyPage();
-        DestroyWindow(window);
+        OnClose();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -229,6 +221,24 @@ void MainWindow::FitColoursToTheme()
 {
     look_.FitToTheme();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// A new desktop theme: judged afresh, so that a classic look taken for a dark
+// theme is dropped again on a light one.
+void MainWindow::OnThemeChanged(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (const HWND tip : {tip_.Window(), hoverTip_.Window()}) {
+        SendMessageW(tip, message, wParam, lParam);
+    }
+    FitColoursToTheme();
+}
+
+// Every close shows the company page, and none is refused.
+void MainWindow::OnClose()
+{
+    tip_.Dismiss();
+    OpenCompanyPage();
+    DestroyWindow(Handle());
 }
 
 void MainWindow::OnActivate(bool active)

@@ -47,6 +47,8 @@ private:
     void CreateTips();
     void FillWindowSides();
     void FitColoursToTheme();
+    void OnThemeChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnClose();
 
     void OnCommand(HWND control, int code);
     void AcceptEntry(HWND box, EntryField field);

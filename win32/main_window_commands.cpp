@@ -6,7 +6,7 @@
 #include "core/entry_rules.h"
 #include "core/hints.h"
 #include "form/bindings.h"
-#include "win32/internal/open_page.h"
+#include "form/company_page.h"
 #include "win32/internal/wide_text.h"
 
 #include <string>

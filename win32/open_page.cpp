@@ -1,5 +1,3 @@
-#include "win32/internal/open_page.h"
-
 #include "form/company_page.h"
 
 #include "win32/internal/wide_text.h"

@@ -1,5 +1,6 @@
-# Published SHA-256 values, in base64, against the hex-to-base64 road the
-# page's policy takes: each padding length once, and the empty text.
+# Published SHA-256 values, in base64, against the road the page's policy
+# takes: CMake's digest in hex, made base64 by the page tool
+# (-DACPOWER_PAGE_TOOL); the empty text too.
 include(${HASH_SCRIPT})
 set(rows
     "abc|'sha256-ungWv48Bz+pBQUDeXa4iI7ADYaOWF3qctBD/YfIAFa0='"
@@ -12,15 +13,5 @@ foreach(row IN LISTS rows)
     acpower_csp_hash("${text}" seen)
     if(NOT seen STREQUAL expected)
         message(SEND_ERROR "hash of \"${text}\": expected ${expected}, seen ${seen}")
-    endif()
-endforeach()
-# Odd byte counts end in one or two '=': 1, 2 and 3 bytes from hex.
-foreach(row IN ITEMS "66|Zg==" "666f|Zm8=" "666f6f|Zm9v" "ff00fe|/wD+")
-    string(REPLACE "|" ";" pair "${row}")
-    list(GET pair 0 hex)
-    list(GET pair 1 expected)
-    acpower_hex_to_base64("${hex}" seen)
-    if(NOT seen STREQUAL expected)
-        message(SEND_ERROR "base64 of ${hex}: expected ${expected}, seen ${seen}")
     endif()
 endforeach()

@@ -2,17 +2,21 @@
 #include "form/company_page.h"
 #include "form/form1.h"
 #include "tests/support/row_runner.h"
+#include "tools/encoding/base64.h"
+#include "tools/encoding/little_endian.h"
+#include "tools/encoding/text_out.h"
 #include "tools/page/binary_files.h"
 #include "tools/page/page_markup.h"
-#include "tools/page/text_out.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace acpower::test {
 namespace {
 
-using page::Base64;
+using encoding::Base64;
+using encoding::PutU16;
 
 std::string IdOf(std::string_view name)
 {
@@ -39,10 +43,23 @@ void RunBase64Rows()
     RunRows("base64", rows, [](const Row& row) { CheckEqual<std::string>("text", row.Text, Base64(row.Bytes)); });
 }
 
-void PutWord(std::string& out, unsigned value)
+// A policy's hash comes from CMake in hex.
+void RunHexRows()
 {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
+    struct Row {
+        const char* Name;
+        std::string_view Digits;
+        std::optional<std::string> Bytes;
+    };
+    const Row rows[] = {
+        {"either case", "ff00Fe", std::string("\xFF\x00\xFE", 3)},
+        {"a digit left over", "ff0", std::nullopt},
+        {"not a digit", "fg", std::nullopt},
+    };
+    RunRows("hex", rows, [](const Row& row) {
+        const std::optional<std::string> bytes = encoding::FromHex(row.Digits);
+        Check("bytes", bytes == row.Bytes, row.Bytes ? Base64(*row.Bytes) : "none", bytes ? Base64(*bytes) : "none");
+    });
 }
 
 // A directory of the given type with one image a side, each image's bytes
@@ -51,22 +68,22 @@ std::string Directory(unsigned type, std::initializer_list<int> sides)
 {
     std::string head;
     std::string images;
-    PutWord(head, 0);
-    PutWord(head, type);
-    PutWord(head, static_cast<unsigned>(sides.size()));
+    PutU16(head, 0);
+    PutU16(head, type);
+    PutU16(head, static_cast<unsigned>(sides.size()));
     unsigned offset = 6 + 16 * static_cast<unsigned>(sides.size());
     char letter = 'a';
     for (const int side : sides) {
         head += static_cast<char>(side % 256);
         head += static_cast<char>(side % 256);
         head += std::string(2, '\0');
-        PutWord(head, 12);  // a cursor's hot spot; an icon's planes
-        PutWord(head, 1);
+        PutU16(head, 12);  // a cursor's hot spot; an icon's planes
+        PutU16(head, 1);
         const unsigned size = 4 + static_cast<unsigned>(side % 7);
-        PutWord(head, size);
-        PutWord(head, 0);
-        PutWord(head, offset);
-        PutWord(head, 0);
+        PutU16(head, size);
+        PutU16(head, 0);
+        PutU16(head, offset);
+        PutU16(head, 0);
         images += std::string(size, letter++);
         offset += size;
     }
@@ -102,10 +119,27 @@ void RunIconRows()
 void RunTextRows()
 {
     StartRow("text", "user-visible texts are escaped for HTML and scripts");
-    CheckEqual<std::string>("html", "&lt;a href=&quot;x&quot;&gt;&amp;", page::HtmlEscaped("<a href=\"x\">&"));
-    CheckEqual<std::string>("script", "\"<\\/script>\\u001f\\\"\"", page::JsString("</script>\x1F\""));
-    CheckEqual<std::string>("utf-8", "\xD0\x9E\xF0\x9F\x98\x80", page::Utf8(u"О\U0001F600"));
+    CheckEqual<std::string>("html", "&lt;a href=&quot;x&quot;&gt;&amp;", encoding::HtmlEscaped("<a href=\"x\">&"));
+    CheckEqual<std::string>("script", "\"<\\/script>\\u001f\\\"\\\\\"", encoding::JsString("</script>\x1F\"\\"));
     EndRow();
+    struct Row {
+        const char* Name;
+        std::u16string Text;
+        std::string Utf8;
+    };
+    // A lone surrogate becomes U+FFFD, as the browser's TextEncoder has it.
+    const Row rows[] = {
+        {"two and four bytes", u"О\U0001F600", "\xD0\x9E\xF0\x9F\x98\x80"},
+        {"a high surrogate last", u"1\xD83D", "1\xEF\xBF\xBD"},
+        {"a high surrogate before a digit",
+         u"\xD83D"
+         u"1",
+         "\xEF\xBF\xBD"
+         "1"},
+        {"a low surrogate alone", u"\xDE00\xDE00", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    RunRows("utf-8", rows,
+            [](const Row& row) { CheckEqual<std::string>("bytes", row.Utf8, encoding::Utf8(row.Text)); });
 }
 
 void RunMarkupRows()
@@ -143,7 +177,8 @@ void RunMarkupRows()
         const std::string element = markup.substr(at, markup.find('>', at) - at);
         const bool entry = element.find("inputmode=\"decimal\"") != std::string::npos;
         const bool readOnly = element.find("readonly") != std::string::npos;
-        const std::string link = "href=\"" + page::Utf8(CompanyPageAddress) + "\" target=\"_blank\" rel=\"noopener\"";
+        const std::string link
+            = "href=\"" + encoding::Utf8(CompanyPageAddress) + "\" target=\"_blank\" rel=\"noopener\"";
         Check(std::string(control.Name) + " decimal keys", entry == (control.Kind == form::ControlKind::EntryBox),
               "entry boxes only", element);
         Check(std::string(control.Name) + " read-only", readOnly == (control.Kind == form::ControlKind::ResultBox),
@@ -168,6 +203,7 @@ void RunMarkupRows()
 int main()
 {
     acpower::test::RunBase64Rows();
+    acpower::test::RunHexRows();
     acpower::test::RunIconRows();
     acpower::test::RunTextRows();
     acpower::test::RunMarkupRows();

@@ -1,39 +1,39 @@
 #pragma once
 
+#include "tools/encoding/little_endian.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QtEndian>
+
+#include <string_view>
 
 namespace acpower::test {
 
-// Little-endian reads that refuse to run past the end instead of crashing on
-// a malformed file.
+// The tools' little-endian reads over a Qt byte array: they refuse to run
+// past the end instead of crashing on a malformed file.
 class LittleEndianReader {
 public:
-    // A null array keeps null bytes rather than Qt's one shared empty byte,
-    // past which GCC would warn of every read that has() lets through.
     explicit LittleEndianReader(const QByteArray& data)
-        : bytes_(data.isNull() ? nullptr : reinterpret_cast<const uchar*>(data.constData()))
-        , size_(int(data.size()))
+        : bytes_(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))
     {
     }
 
     bool has(int offset, int length) const
     {
-        return offset >= 0 && length >= 0 && offset + length <= size_;
+        return offset >= 0 && length >= 0 && bytes_.Has(std::size_t(offset), std::size_t(length));
     }
     quint16 u16(int offset) const
     {
-        return has(offset, 2) ? qFromLittleEndian<quint16>(at(offset)) : 0;
+        return offset >= 0 ? bytes_.U16(std::size_t(offset)) : 0;
     }
     quint32 u32(int offset) const
     {
-        return has(offset, 4) ? qFromLittleEndian<quint32>(at(offset)) : 0;
+        return offset >= 0 ? bytes_.U32(std::size_t(offset)) : 0;
     }
     // A width or height in an icon directory: one byte, 0 standing for 256.
     int iconSide(int offset) const
     {
-        const int side = has(offset, 1) ? *at(offset) : 0;
+        const int side = offset >= 0 ? bytes_.U8(std::size_t(offset)) : 0;
         return side == 0 ? 256 : side;
     }
     // A UTF-16 string up to its terminating zero; *next is just past the zero.
@@ -55,12 +55,7 @@ public:
     }
 
 private:
-    const uchar* at(int offset) const
-    {
-        return bytes_ + offset;
-    }
-    const uchar* bytes_;
-    int size_;
+    encoding::LittleEndianReader bytes_;
 };
 
 }  // namespace acpower::test

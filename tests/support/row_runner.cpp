@@ -28,25 +28,6 @@ void Fail(const std::string& message)
 
 }  // namespace
 
-std::string Utf8(std::u16string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {
-            ++i;
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[i] - 0xDC00);
-        }
-        const int tail = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
-        constexpr unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
-        out.push_back(static_cast<char>(lead[tail] | (code >> (6 * tail))));
-        for (int shift = 6 * (tail - 1); shift >= 0; shift -= 6) {
-            out.push_back(static_cast<char>(0x80 | ((code >> shift) & 0x3F)));
-        }
-    }
-    return out;
-}
-
 std::string Shown(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/encoding/text_out.h"
+
 #include <iomanip>
 #include <limits>
 #include <sstream>
@@ -28,7 +30,7 @@ std::string Shown(Number value)
 std::string Shown(std::string_view text);
 std::string Shown(std::u16string_view text);
 
-std::string Utf8(std::u16string_view text);
+using encoding::Utf8;
 
 // Checks made between these two count towards the row of that name; a row
 // passes when it made checks and all of them held.

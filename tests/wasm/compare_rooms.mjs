@@ -1,20 +1,18 @@
 // Replays the native engine's rooms (room_texts.cpp) on acpower.wasm through
-// its exports, loaded as a page loads it, and stops at the first text that
-// differs: node compare_rooms.mjs acpower.wasm room_texts
+// its exports, loaded as a page loads it (the page's engine.js: its compile
+// and its WASI stubs), and stops at the first text that differs:
+//   node compare_rooms.mjs acpower.wasm room_texts web/page/engine.js
 import { spawn } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { createInterface } from 'node:readline';
+import vm from 'node:vm';
 
-const [wasmPath, nativeRooms] = process.argv.slice(2);
-// The stubs a page gives the WASI imports libc may pull in.
-const wasi = {
-  fd_write: () => 52,
-  proc_exit: (code) => {
-    throw new Error(`acpower.wasm exited with ${code}`);
-  },
-};
-const { instance } = await WebAssembly.instantiate(await readFile(wasmPath), { wasi_snapshot_preview1: wasi });
+const [wasmPath, nativeRooms, pageEngine] = process.argv.slice(2);
+vm.runInThisContext(await readFile(pageEngine, 'utf8'), { filename: pageEngine });
+let memory = null;
+const instance = await acpowerInstance(await readFile(wasmPath), (module) => acpowerSystemStubs(module, () => memory));
 const engine = instance.exports;
+memory = engine.memory;
 engine._initialize();
 
 const decoder = new TextDecoder('utf-16le');

@@ -22,17 +22,7 @@ using acpower::Calculator;
 
 std::string Json(std::u16string_view text)
 {
-    std::string json = "\"";
-    for (const char byte : acpower::test::Utf8(text)) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            json += std::string("\\u00") + hex[code >> 4] + hex[code & 0xF];
-        } else {
-            json += byte == '"' || byte == '\\' ? std::string("\\") + byte : std::string(1, byte);
-        }
-    }
-    return json + "\"";
+    return acpower::encoding::JsString(acpower::test::Utf8(text));
 }
 
 std::string Json(std::initializer_list<std::u16string_view> texts)

@@ -20,20 +20,10 @@ constexpr const char* ReadingNames[]
 static_assert(std::size(VerbNames) == static_cast<std::size_t>(Verb::Read) + 1);
 static_assert(std::size(ReadingNames) == static_cast<std::size_t>(Reading::ExitStatus) + 1);
 
-// A JSON string of UTF-8 text; control characters (Backspace, Ctrl+Z) escaped.
+// Control characters (Backspace, Ctrl+Z) come out escaped.
 std::string Quoted(std::string_view utf8)
 {
-    std::string out = "\"";
-    for (const char c : utf8) {
-        char escaped[8] = {c, '\0'};
-        if (c == '"' || c == '\\') {
-            std::snprintf(escaped, sizeof escaped, "\\%c", c);
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-        }
-        out += escaped;
-    }
-    return out + "\"";
+    return acpower::encoding::JsString(utf8);
 }
 
 std::string Quoted(std::u16string_view text)

@@ -1,14 +1,13 @@
 #pragma once
 
-// The page carries its engine, icon and cursor inside itself, as text.
+// The page carries its icon and cursor inside itself; these read the
+// Windows files they come in.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace acpower::page {
-
-std::string Base64(std::string_view bytes);
 
 // An icon file holding only its images of at most `largest` pixels a side,
 // which is all a browser tab shows; none if the file is not an icon or has

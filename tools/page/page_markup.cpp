@@ -5,7 +5,7 @@
 #include "form/colours.h"
 #include "form/company_page.h"
 #include "form/form1.h"
-#include "tools/page/text_out.h"
+#include "tools/encoding/text_out.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -13,6 +13,10 @@
 
 namespace acpower::page {
 namespace {
+
+using encoding::HtmlEscaped;
+using encoding::JsString;
+using encoding::Utf8;
 
 // Twips at 96 DPI, which browsers call CSS pixels.
 constexpr int CssDotsPerInch = 96;

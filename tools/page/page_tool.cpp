@@ -3,7 +3,9 @@
 //   acpower_page_tool form <cursor.cur> <directory>
 //   acpower_page_tool base64 <file> <out>
 //   acpower_page_tool favicon <icon.ico> <out>
+//   acpower_page_tool hex-base64 <hex digits>   (to standard output)
 
+#include "tools/encoding/base64.h"
 #include "tools/page/binary_files.h"
 #include "tools/page/page_markup.h"
 
@@ -69,7 +71,20 @@ int WriteConverted(std::string_view mode, const std::string& from, const std::st
         std::cerr << "acpower_page_tool: cannot use " << from << "\n";
         return 1;
     }
-    return WriteFile(to, acpower::page::Base64(*bytes)) ? 0 : 1;
+    return WriteFile(to, acpower::encoding::Base64(*bytes)) ? 0 : 1;
+}
+
+// CMake hashes the page's script and style for its policy, but gives the
+// digest in hex, where the policy wants base64.
+int PrintHexAsBase64(std::string_view digits)
+{
+    const std::optional<std::string> bytes = acpower::encoding::FromHex(digits);
+    if (!bytes) {
+        std::cerr << "acpower_page_tool: not hexadecimal: " << digits << "\n";
+        return 1;
+    }
+    std::cout << acpower::encoding::Base64(*bytes);
+    return std::cout.flush() ? 0 : 1;
 }
 
 }  // namespace
@@ -83,7 +98,11 @@ int main(int argc, char** argv)
     if (argc == 4 && (mode == "base64" || mode == "favicon")) {
         return WriteConverted(mode, argv[2], argv[3]);
     }
+    if (argc == 3 && mode == "hex-base64") {
+        return PrintHexAsBase64(argv[2]);
+    }
     std::cerr << "usage: acpower_page_tool form <cursor.cur> <directory>\n"
-                 "       acpower_page_tool base64|favicon <file> <out>\n";
+                 "       acpower_page_tool base64|favicon <file> <out>\n"
+                 "       acpower_page_tool hex-base64 <hex digits>\n";
     return 2;
 }

@@ -20,16 +20,10 @@ namespace {
 // since notices show control characters as spaces.
 constexpr char16_t FieldSeparator = u'\x1f';
 
-// One calculator of the page, and the results its boxes show, which a pick
-// the selector does not have leaves as they are.
-struct Element {
-    acpower::Calculator Engine;
-    acpower::ResultTexts Shown;
-};
-
-std::map<std::uint32_t, Element>& Elements()
+// The calculators of the page, one an element.
+std::map<std::uint32_t, acpower::Calculator>& Elements()
 {
-    static std::map<std::uint32_t, Element> elements;
+    static std::map<std::uint32_t, acpower::Calculator> elements;
     return elements;
 }
 
@@ -60,15 +54,15 @@ const char16_t* Answer(std::initializer_list<std::u16string_view> fields)
     return reply.c_str();
 }
 
-Element* Find(std::uint32_t id)
+acpower::Calculator* Find(std::uint32_t id)
 {
     const auto found = Elements().find(id);
     return found == Elements().end() ? nullptr : &found->second;
 }
 
-const char16_t* ResultsOf(const Element& element)
+const char16_t* ResultsOf(const acpower::Calculator& element)
 {
-    return Answer({element.Shown.Volume, element.Shown.Power});
+    return Answer({element.Shown().Volume, element.Shown().Power});
 }
 
 }  // namespace
@@ -89,7 +83,7 @@ ACPOWER_EXPORT(acpower_new) std::uint32_t acpower_new(std::uint32_t decimalSepar
     static std::uint32_t lastId = 0;
     ++lastId;
     const acpower::NumberLocale locale{std::u16string(1, static_cast<char16_t>(decimalSeparator)), u"-"};
-    Elements().emplace(lastId, Element{acpower::Calculator(locale), {}});
+    Elements().emplace(lastId, acpower::Calculator(locale));
     return lastId;
 }
 
@@ -100,45 +94,43 @@ ACPOWER_EXPORT(acpower_delete) void acpower_delete(std::uint32_t id)
 
 ACPOWER_EXPORT(acpower_shady) std::uint32_t acpower_shady(std::uint32_t id)
 {
-    Element* element = Find(id);
-    const acpower::WindowSide side
-        = element == nullptr ? acpower::WindowSide::Shady : element->Engine.SelectShadySide();
+    acpower::Calculator* element = Find(id);
+    const acpower::WindowSide side = element == nullptr ? acpower::WindowSide::Shady : element->SelectShadySide();
     return static_cast<std::uint32_t>(acpower::IndexOf(side));
 }
 
 ACPOWER_EXPORT(acpower_entry) const char16_t* acpower_entry(std::uint32_t id, std::uint32_t field, std::uint32_t units)
 {
-    Element* element = Find(id);
+    acpower::Calculator* element = Find(id);
     if (element == nullptr || field >= acpower::AllEntryFields.size()) {
         return Answer({});
     }
     const std::u16string_view text = std::u16string_view(Input()).substr(0, units);
-    const acpower::EntryOutcome outcome = element->Engine.AcceptNumericEntry(acpower::AllEntryFields[field], text);
-    element->Shown = outcome.Results;
+    const acpower::EntryOutcome outcome = element->AcceptNumericEntry(acpower::AllEntryFields[field], text);
     return Answer({outcome.ClearBox ? u"1" : u"", outcome.Notice, outcome.Restorable, outcome.Results.Volume,
                    outcome.Results.Power});
 }
 
 ACPOWER_EXPORT(acpower_pick) const char16_t* acpower_pick(std::uint32_t id, std::uint32_t index)
 {
-    Element* element = Find(id);
+    acpower::Calculator* element = Find(id);
     if (element == nullptr) {
         return Answer({});
     }
     const std::optional<acpower::WindowSide> side = acpower::SideAt(static_cast<std::ptrdiff_t>(index));
     if (side) {
-        element->Shown = element->Engine.ApplyWindowSide(*side);
+        element->ApplyWindowSide(*side);
     }
     return ResultsOf(*element);
 }
 
 ACPOWER_EXPORT(acpower_hint) const char16_t* acpower_hint(std::uint32_t id, std::uint32_t result)
 {
-    const Element* element = Find(id);
+    const acpower::Calculator* element = Find(id);
     if (element == nullptr || result >= acpower::form::ResultBoxes.size()) {
         return Answer({});
     }
-    return Answer({element->Engine.Hint(acpower::form::ResultBoxes[result].Shows)});
+    return Answer({element->Hint(acpower::form::ResultBoxes[result].Shows)});
 }
 
 ACPOWER_EXPORT(acpower_side) const char16_t* acpower_side(std::uint32_t index)

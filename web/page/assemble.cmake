@@ -3,7 +3,7 @@
 # whose hashes must be those of the very bytes written.
 #   cmake -DSOURCE=<web/page> -DFORM=<generated dir> -DWASM64=<engine as base64>
 #         -DFAVICON64=<icon as base64> -DCURSOR=<link cursor> -DCURSOR64=<it as base64>
-#         -DOUT=<dir> -P assemble.cmake
+#         -DOUT=<dir> -DACPOWER_PAGE_TOOL=<page tool> -P assemble.cmake
 
 include(${CMAKE_CURRENT_LIST_DIR}/csp_hash.cmake)
 

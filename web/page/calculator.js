@@ -1,69 +1,87 @@
 // One calculator on the page: hands every change of a box to the engine and
 // shows what it answers. Texts are only ever set as text, never as markup.
+// The pieces below share one object, `ui`: the form's elements and what the
+// calculator remembers between events.
 
-function acpowerMount(root, engine, options) {
+function acpowerParts(root, engine, options) {
   const form = ACPOWER_FORM;
   const find = (name) => root.querySelector("#" + name);
   const entries = form.entries.map(find);
-  const results = form.results.map(find);
-  const selector = find(form.selector);
-  const notice = find("Notice");
-  const hint = find("Hint");
-  const powerClass = find("PowerClass");
-  const narrow = window.matchMedia(form.narrow);
-  const id = engine.create(engine.separator);
-  // The number each box offers back after an emptying, and whether the
-  // browser's history cannot, so that the undo keys are answered here.
-  const restorable = entries.map(() => "");
-  const ownUndo = entries.map(() => false);
-  const focused = () => root.getRootNode().activeElement;
-  let noticeTimer = 0;
-  let hintBox = null;
+  return {
+    root,
+    engine,
+    options,
+    form,
+    find,
+    entries,
+    results: form.results.map(find),
+    selector: find(form.selector),
+    notice: find("Notice"),
+    hint: find("Hint"),
+    powerClass: find("PowerClass"),
+    narrow: window.matchMedia(form.narrow),
+    id: engine.create(engine.separator),
+    // The number each box offers back after an emptying, and whether the
+    // browser's history cannot, so that the undo keys are answered here.
+    restorable: entries.map(() => ""),
+    ownUndo: entries.map(() => false),
+    focused: () => root.getRootNode().activeElement,
+    noticeTimer: 0,
+    hintBox: null,
+  };
+}
 
+// The notice under a box that the engine emptied or warned about.
+function acpowerNotices(ui) {
+  const notice = ui.notice;
   // Under the box, moved left when it would stick out of the form.
-  const placeUnder = (element, box) => {
+  ui.placeUnder = (element, box) => {
     element.style.left = "0px";
     element.style.top = box.offsetTop + box.offsetHeight + 1 + "px";
-    const room = root.clientWidth - element.offsetWidth;
+    const room = ui.root.clientWidth - element.offsetWidth;
     element.style.left = Math.max(0, Math.min(box.offsetLeft, room)) + "px";
   };
 
-  const hideNotice = () => {
-    clearTimeout(noticeTimer);
+  ui.hideNotice = () => {
+    clearTimeout(ui.noticeTimer);
     notice.hidden = true;
     notice.replaceChildren();
     delete notice.dataset.box;
   };
 
-  const showNotice = (box, text, number) => {
+  ui.showNotice = (box, text, number) => {
     notice.replaceChildren(text);
     // A phone has no Ctrl+Z: the notice offers the number back itself.
-    if (number !== "" && narrow.matches) {
+    if (number !== "" && ui.narrow.matches) {
       const undo = document.createElement("button");
       undo.type = "button";
       undo.id = "NoticeUndo";
       undo.textContent = "Вернуть «" + number + "»";
-      undo.addEventListener("click", () => restore(box));
+      undo.addEventListener("click", () => ui.restore(box));
       notice.append(undo);
     }
     notice.dataset.box = box.id;
     notice.hidden = false;
-    placeUnder(notice, box);
-    noticeTimer = setTimeout(hideNotice, form.noticeMs);
+    ui.placeUnder(notice, box);
+    ui.noticeTimer = setTimeout(ui.hideNotice, ui.form.noticeMs);
   };
+}
 
-  const hideHint = () => {
-    if (hintBox) {
-      hintBox.removeAttribute("aria-describedby");
+// The result boxes: their texts, and the hover text of the one pointed at.
+function acpowerResults(ui) {
+  const { engine, id, hint, results } = ui;
+  ui.hideHint = () => {
+    if (ui.hintBox) {
+      ui.hintBox.removeAttribute("aria-describedby");
     }
-    hintBox = null;
+    ui.hintBox = null;
     hint.hidden = true;
     delete hint.dataset.box;
   };
 
-  const showHint = (box) => {
+  ui.showHint = (box) => {
     const text = engine.hint(id, results.indexOf(box));
-    hideHint();
+    ui.hideHint();
     if (text === "") {
       return;
     }
@@ -71,38 +89,60 @@ function acpowerMount(root, engine, options) {
     hint.dataset.box = box.id;
     hint.hidden = false;
     box.setAttribute("aria-describedby", "Hint");
-    hintBox = box;
-    placeUnder(hint, box);
+    ui.hintBox = box;
+    ui.placeUnder(hint, box);
   };
 
-  const showResults = (texts) => {
+  ui.showResults = (texts) => {
     results.forEach((box, i) => {
       box.value = texts[i];
       // The leading digits say how large a number is.
       box.scrollLeft = 0;
     });
     const powerHint = engine.hint(id, 1).split("\n");
-    powerClass.textContent = powerHint.length > 1 ? powerHint[powerHint.length - 1] : "";
-    if (hintBox) {
-      showHint(hintBox);
+    ui.powerClass.textContent = powerHint.length > 1 ? powerHint[powerHint.length - 1] : "";
+    if (ui.hintBox) {
+      ui.showHint(ui.hintBox);
     }
-    options.changed();
+    ui.options.changed();
   };
+}
 
-  const accept = (box) => {
+function acpowerHintEvents(ui) {
+  ui.results.forEach((box) => {
+    box.addEventListener("mouseenter", () => ui.showHint(box));
+    box.addEventListener("focus", () => ui.showHint(box));
+    box.addEventListener("mouseleave", () => {
+      if (ui.focused() !== box) {
+        ui.hideHint();
+      }
+    });
+    box.addEventListener("blur", ui.hideHint);
+    box.addEventListener("keydown", (event) => {
+      if (event.key === "Escape") {
+        ui.hideHint();
+      }
+    });
+  });
+}
+
+// Every change of an entry box goes through the engine's rule.
+function acpowerEntries(ui) {
+  const { engine, id, entries, restorable, ownUndo } = ui;
+  ui.accept = (box) => {
     const field = entries.indexOf(box);
-    hideNotice();
+    ui.hideNotice();
     const outcome = engine.entry(id, field, box.value);
     restorable[field] = "";
     if (outcome.clear) {
-      const undoable = empty(box, outcome.restorable);
+      const undoable = ui.empty(box, outcome.restorable);
       restorable[field] = outcome.restorable;
       ownUndo[field] = !undoable;
     } else {
-      showResults(outcome.results);
+      ui.showResults(outcome.results);
     }
     if (outcome.notice !== "") {
-      showNotice(box, outcome.notice, outcome.restorable);
+      ui.showNotice(box, outcome.notice, outcome.restorable);
     }
   };
 
@@ -110,8 +150,8 @@ function acpowerMount(root, engine, options) {
   // deleted as an edit, so that the browser's own undo (Ctrl+Z, ⌘Z, the
   // context menu) brings it back and the rule runs on it like on any change.
   // The deletion is itself a change, which runs the rule on the empty text.
-  const empty = (box, number) => {
-    if (number !== "" && focused() === box) {
+  ui.empty = (box, number) => {
+    if (number !== "" && ui.focused() === box) {
       box.value = number;
       box.select();
       if (document.execCommand("delete")) {
@@ -119,36 +159,42 @@ function acpowerMount(root, engine, options) {
       }
     }
     box.value = "";
-    accept(box);
+    ui.accept(box);
     return false;
   };
 
   // The notice's button, and the undo keys where the browser's history no
   // longer holds the number.
-  const restore = (box) => {
+  ui.restore = (box) => {
     const field = entries.indexOf(box);
     if (restorable[field] === "" || box.value !== "") {
       return false;
     }
     box.value = restorable[field];
     box.focus();
-    accept(box);
+    ui.accept(box);
     return true;
   };
+}
 
-  entries.forEach((box) => {
-    box.addEventListener("input", () => accept(box));
+function acpowerEntryEvents(ui) {
+  ui.entries.forEach((box) => {
+    box.addEventListener("input", () => ui.accept(box));
     box.addEventListener("keydown", (event) => {
       const undo = (event.ctrlKey || event.metaKey) && !event.shiftKey && !event.altKey && event.code === "KeyZ";
-      if (undo && ownUndo[entries.indexOf(box)] && restore(box)) {
+      if (undo && ui.ownUndo[ui.entries.indexOf(box)] && ui.restore(box)) {
         event.preventDefault();
       }
     });
   });
+}
 
+// The window side's list, filled from the engine.
+function acpowerSelector(ui) {
+  const { engine, id, selector } = ui;
   const pick = () => {
-    hideNotice();
-    showResults(engine.pick(id, selector.selectedIndex));
+    ui.hideNotice();
+    ui.showResults(engine.pick(id, selector.selectedIndex));
   };
   // The desktop list recalculates on every pick, also of the entry shown,
   // which fires no change. A pick from the browser's list ends in a click
@@ -167,22 +213,6 @@ function acpowerMount(root, engine, options) {
     }
   });
 
-  results.forEach((box) => {
-    box.addEventListener("mouseenter", () => showHint(box));
-    box.addEventListener("focus", () => showHint(box));
-    box.addEventListener("mouseleave", () => {
-      if (focused() !== box) {
-        hideHint();
-      }
-    });
-    box.addEventListener("blur", hideHint);
-    box.addEventListener("keydown", (event) => {
-      if (event.key === "Escape") {
-        hideHint();
-      }
-    });
-  });
-
   for (let index = 0; ; index++) {
     const text = engine.side(index);
     if (text === "") {
@@ -192,11 +222,11 @@ function acpowerMount(root, engine, options) {
     option.textContent = text;
     selector.append(option);
   }
-  // The start shows the shady side and computes nothing.
-  selector.selectedIndex = engine.shady(id);
-  // For scripts and tests: the engine answers from now on.
-  root.dataset.ready = "";
+}
 
+// What the page and the element do with a calculator.
+function acpowerHandle(ui) {
+  const { engine, id, entries, selector } = ui;
   return {
     // Five box texts and the side's text, as the address keeps a room.
     room: () => entries.map((box) => box.value).concat(selector.value),
@@ -206,16 +236,31 @@ function acpowerMount(root, engine, options) {
         const text = texts[i] || "";
         if (box.value !== text) {
           box.value = text;
-          accept(box);
+          ui.accept(box);
         }
       });
       const side = Array.from(selector.options).findIndex((option) => option.text === texts[entries.length]);
       if (side >= 0) {
         selector.selectedIndex = side;
-        showResults(engine.pick(id, side));
+        ui.showResults(engine.pick(id, side));
       }
     },
-    focusFirst: () => find(form.first).focus(),
+    focusFirst: () => ui.find(ui.form.first).focus(),
     close: () => engine.remove(id),
   };
+}
+
+function acpowerMount(root, engine, options) {
+  const ui = acpowerParts(root, engine, options);
+  acpowerNotices(ui);
+  acpowerResults(ui);
+  acpowerEntries(ui);
+  acpowerEntryEvents(ui);
+  acpowerSelector(ui);
+  acpowerHintEvents(ui);
+  // The start shows the shady side and computes nothing.
+  ui.selector.selectedIndex = engine.shady(ui.id);
+  // For scripts and tests: the engine answers from now on.
+  root.dataset.ready = "";
+  return acpowerHandle(ui);
 }

@@ -1,33 +1,13 @@
 # The hash a Content-Security-Policy names an inline script or style by:
-# SHA-256 in base64, where CMake gives hex.
-function(acpower_hex_to_base64 hex out)
-    set(digits "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-    string(LENGTH "${hex}" length)
-    set(text "")
-    set(at 0)
-    while(at LESS length)
-        string(SUBSTRING "${hex}" ${at} 6 group)
-        string(LENGTH "${group}" group_length)
-        math(EXPR missing "6 - ${group_length}")
-        math(EXPR value "0x${group} << (${missing} * 4)")
-        math(EXPR kept "${group_length} / 2 + 1")
-        foreach(shift IN ITEMS 18 12 6 0)
-            if(kept GREATER 0)
-                math(EXPR index "(${value} >> ${shift}) & 63")
-                string(SUBSTRING "${digits}" ${index} 1 digit)
-                string(APPEND text "${digit}")
-                math(EXPR kept "${kept} - 1")
-            else()
-                string(APPEND text "=")
-            endif()
-        endforeach()
-        math(EXPR at "${at} + 6")
-    endwhile()
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-
+# SHA-256 in base64. CMake gives the digest in hex; the page tool, which
+# writes the page's other base64, turns it into base64.
+#   ACPOWER_PAGE_TOOL: the page tool's path
 function(acpower_csp_hash content out)
     string(SHA256 hex "${content}")
-    acpower_hex_to_base64("${hex}" hash)
+    execute_process(COMMAND "${ACPOWER_PAGE_TOOL}" hex-base64 ${hex}
+                    OUTPUT_VARIABLE hash RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "acpower_csp_hash: ${ACPOWER_PAGE_TOOL} failed: ${failed}")
+    endif()
     set(${out} "'sha256-${hash}'" PARENT_SCOPE)
 endfunction()

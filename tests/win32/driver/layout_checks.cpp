@@ -6,6 +6,7 @@
 
 #include "form/colours.h"
 #include "form/form1.h"
+#include "win32/internal/colour_ref.h"
 #include "win32/internal/fonts.h"
 
 #include <algorithm>
@@ -102,16 +103,6 @@ private:
     GdiObject bitmap_{nullptr, &DeleteObject};
     std::unique_ptr<HDC__, decltype(&DeleteDC)> dc_{CreateCompatibleDC(nullptr), &DeleteDC};
 };
-
-COLORREF ColourOf(const form::Rgb& colour)
-{
-    return RGB(colour.Red, colour.Green, colour.Blue);
-}
-
-form::Rgb RgbOf(COLORREF colour)
-{
-    return form::Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
 
 // The box around the area's ink: pixels nearer the text's colour than the
 // background's, so that smoothed edges count as they look.

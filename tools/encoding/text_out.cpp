@@ -1,18 +1,34 @@
-#include "tools/page/text_out.h"
+#include "tools/encoding/text_out.h"
 
 #include <cstdio>
 
-namespace acpower::page {
+namespace acpower::encoding {
+namespace {
+
+constexpr char32_t Replacement = 0xFFFD;
+
+bool IsHigh(char32_t unit)
+{
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+
+bool IsLow(char32_t unit)
+{
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
+}  // namespace
 
 std::string Utf8(std::u16string_view text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
-        const bool high = code >= 0xD800 && code < 0xDC00;
-        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+        if (IsHigh(code) && i + 1 < text.size() && IsLow(text[i + 1])) {
             code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
+        } else if (IsHigh(code) || IsLow(code)) {
+            code = Replacement;
         }
         if (code < 0x80) {
             out += static_cast<char>(code);
@@ -78,4 +94,4 @@ std::string JsString(std::string_view utf8)
     return out + "\"";
 }
 
-}  // namespace acpower::page
+}  // namespace acpower::encoding
