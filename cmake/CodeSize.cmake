@@ -28,5 +28,6 @@ function(acpower_lean_target target)
     target_compile_options(${target} PRIVATE
         -ffunction-sections -fdata-sections
         $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics>
-        $<$<COMPILE_LANGUAGE:CXX>:-include ${PROJECT_SOURCE_DIR}/cmake/mingw-w64/inline_strings.h>)
+        "$<$<COMPILE_LANGUAGE:CXX>:-include>"
+        "$<$<COMPILE_LANGUAGE:CXX>:${PROJECT_SOURCE_DIR}/cmake/mingw-w64/inline_strings.h>")
 endfunction()
