@@ -6,10 +6,11 @@
 #include "core/window_side.h"
 #include "form/bindings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <forward_list>
 #include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +21,17 @@ namespace {
 // since notices show control characters as spaces.
 constexpr char16_t FieldSeparator = u'\x1f';
 
-// The calculators of the page, one an element.
-std::map<std::uint32_t, acpower::Calculator>& Elements()
+// One calculator of the page, under the id its element holds.
+struct Element {
+    std::uint32_t Id;
+    acpower::Calculator Engine;
+};
+
+// A page holds a few elements, so a list walked from its front finds one as
+// soon as a tree would, in 1.7 KB less of module than a std::map.
+std::forward_list<Element>& Elements()
 {
-    static std::map<std::uint32_t, acpower::Calculator> elements;
+    static std::forward_list<Element> elements;
     return elements;
 }
 
@@ -56,8 +64,10 @@ const char16_t* Answer(std::initializer_list<std::u16string_view> fields)
 
 acpower::Calculator* Find(std::uint32_t id)
 {
-    const auto found = Elements().find(id);
-    return found == Elements().end() ? nullptr : &found->second;
+    std::forward_list<Element>& elements = Elements();
+    const auto found
+        = std::find_if(elements.begin(), elements.end(), [id](const Element& element) { return element.Id == id; });
+    return found == elements.end() ? nullptr : &found->Engine;
 }
 
 const char16_t* ResultsOf(const acpower::Calculator& element)
@@ -83,13 +93,13 @@ ACPOWER_EXPORT(acpower_new) std::uint32_t acpower_new(std::uint32_t decimalSepar
     static std::uint32_t lastId = 0;
     ++lastId;
     const acpower::NumberLocale locale{std::u16string(1, static_cast<char16_t>(decimalSeparator)), u"-"};
-    Elements().emplace(lastId, acpower::Calculator(locale));
+    Elements().push_front(Element{lastId, acpower::Calculator(locale)});
     return lastId;
 }
 
 ACPOWER_EXPORT(acpower_delete) void acpower_delete(std::uint32_t id)
 {
-    Elements().erase(id);
+    Elements().remove_if([id](const Element& element) { return element.Id == id; });
 }
 
 ACPOWER_EXPORT(acpower_shady) std::uint32_t acpower_shady(std::uint32_t id)
