@@ -4,7 +4,7 @@
 // Usage: node behaviour.mjs page|element ROWS_TOOL
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
-import { addressOf, check, focused, hostPage, main, newContext, open, pageFile, row, serve } from './browser.mjs';
+import { addressOf, check, facts, focused, hostPage, main, newContext, open, pageFile, row, serve } from './browser.mjs';
 
 const [target, rowsTool] = process.argv.slice(2);
 const rows = JSON.parse(execFileSync(rowsTool, { encoding: 'utf8', maxBuffer: 1 << 26 }));
@@ -64,7 +64,7 @@ function adapter(page) {
         },
         // The list opened from the keyboard, the entry highlighted, then Enter.
         async Pick(_, __, position) {
-            await control('Combo1').focus();
+            await control(facts.selector).focus();
             await keys.press('Alt+ArrowDown');
             await keys.press('Home');
             for (let i = 0; i < position; ++i) {
@@ -109,7 +109,7 @@ async function runTable({ verbs, readings }) {
             }
             return each.join('|');
         },
-        Results: async () => `${await readings.Text('Text6')} | ${await readings.Text('Text7')}`,
+        Results: async () => (await Promise.all(facts.resultBoxes.map((box) => readings.Text(box)))).join(' | '),
         // Only the pages opened since the last look.
         Pages: async () => {
             const all = await readings.Pages();
@@ -121,7 +121,7 @@ async function runTable({ verbs, readings }) {
     for (const r of rows.filter((r) => !r.desktopOnly)) {
         await row(`behaviour / ${r.name}`, async () => {
             for (const [i, text] of (r.given ?? []).entries()) {
-                await verbs.Set(`Text${i + 1}`, text);
+                await verbs.Set(facts.entryBoxes[i], text);
             }
             for (const step of r.steps) {
                 if (step.do !== 'Read' && step.what !== 'EachKey') {
