@@ -1,6 +1,13 @@
+#include "form/bindings.h"
 #include "form/colours.h"
+#include "form/form1.h"
 #include "form/placement.h"
 #include "tests/support/row_runner.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace acpower::test {
 namespace {
@@ -24,10 +31,50 @@ struct ThemeRow {
     bool Reads;
 };
 
+std::string Joined(const std::vector<std::string_view>& names)
+{
+    std::string joined;
+    for (const std::string_view name : names) {
+        joined += (joined.empty() ? "" : " ") + std::string(name);
+    }
+    return joined;
+}
+
+struct OrderRow {
+    const char* Name;
+    std::vector<std::string_view> Order;
+};
+
+// Tab's reading order: the entry boxes as their inputs come, the side, the
+// results and then the brand halves, left to right.
+std::vector<std::string_view> ReadingOrder()
+{
+    std::vector<std::string_view> order;
+    for (const form::EntryBinding& entry : form::EntryBoxes) {
+        order.push_back(entry.Box);
+    }
+    order.push_back(form::SideSelector);
+    for (const form::ResultBinding& result : form::ResultBoxes) {
+        order.push_back(result.Box);
+    }
+    std::vector<const form::Control*> links;
+    for (const form::Control& control : form::Form1Controls) {
+        if (control.Link) {
+            links.push_back(&control);
+        }
+    }
+    std::sort(links.begin(), links.end(),
+              [](const form::Control* a, const form::Control* b) { return a->Rect.Left < b->Rect.Left; });
+    for (const form::Control* link : links) {
+        order.push_back(link->Name);
+    }
+    return order;
+}
+
 }  // namespace
 
-// The window rules that hold for every toolkit: where the window opens and
-// whether the form's colours can be read on a theme.
+// The window rules that hold for every toolkit: the keyboard's order, where
+// the window opens and whether the form's colours can be read on a theme.
 void RunFormRows()
 {
     constexpr ScreenRect screen{0, 0, 1024, 768};
@@ -54,6 +101,14 @@ void RunFormRows()
         {"a light face too dark for the red captions", {{212, 208, 200}, black, white, black}, false},
     };
     // clang-format on
+    const OrderRow orders[] = {{"Tab visits the controls in reading order", ReadingOrder()}};
+    RunRows("keyboard order", orders, [](const OrderRow& row) {
+        std::vector<std::string_view> tab;
+        for (const form::Control* control : form::TabOrder()) {
+            tab.push_back(control->Name);
+        }
+        Check("order", tab == row.Order, Joined(row.Order), Joined(tab));
+    });
     RunRows("placement", placements, [](const PlacementRow& row) {
         const ScreenRect placed = row.Centred ? form::PlaceCentred(row.Rect.Width, row.Rect.Height, row.Area)
                                               : form::MovedInto(row.Rect, row.Area);
