@@ -45,4 +45,12 @@ struct Row {
 
 std::vector<Row> BehaviourRows();
 
+// The rows as single deeds and single readings, which is all a window's
+// runner must do, whatever language it is written in: the room given becomes
+// the boxes set, a reading after each key becomes one reading a key, the two
+// results two readings, and the pages opened since the last look every page
+// opened so far. Rows only a desktop window runs are left out unless asked
+// for; left out, they keep their reason and lose their steps.
+std::vector<Row> PlainRows(bool withDesktopOnly);
+
 }  // namespace acpower::test

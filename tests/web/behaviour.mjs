@@ -98,38 +98,17 @@ function adapter(page) {
     return { verbs, readings };
 }
 
+// The rows come as single deeds and readings (PlainRows in the C++ table),
+// so that this runner only does and reads, as a window's adapter does.
 async function runTable({ verbs, readings }) {
-    let pagesSeen = '';
-    const seenBy = {
-        EachKey: async (step) => {
-            const each = [];
-            for (const key of step.input) {
-                await verbs.Type(step.control, key);
-                each.push(await readings.Text(step.control));
-            }
-            return each.join('|');
-        },
-        Results: async () => (await Promise.all(facts.resultBoxes.map((box) => readings.Text(box)))).join(' | '),
-        // Only the pages opened since the last look.
-        Pages: async () => {
-            const all = await readings.Pages();
-            const since = all.startsWith(pagesSeen) ? all.slice(pagesSeen.length) : `(pages gone) ${all}`;
-            pagesSeen = all;
-            return since;
-        },
-    };
     for (const r of rows.filter((r) => !r.desktopOnly)) {
         await row(`behaviour / ${r.name}`, async () => {
-            for (const [i, text] of (r.given ?? []).entries()) {
-                await verbs.Set(facts.entryBoxes[i], text);
-            }
             for (const step of r.steps) {
-                if (step.do !== 'Read' && step.what !== 'EachKey') {
+                if (step.do !== 'Read') {
                     await verbs[step.do](step.control, step.input, step.position);
                 }
                 if (step.what !== 'None') {
-                    const reading = seenBy[step.what] ?? ((s) => readings[s.what]?.(s.control) ?? `(no such reading: ${s.what})`);
-                    const seen = await reading(step);
+                    const seen = await (readings[step.what]?.(step.control) ?? `(no such reading: ${step.what})`);
                     const held = step.part ? seen.includes(step.expected) : seen === step.expected;
                     check(`${step.control} ${step.what}`, held, (step.part ? 'a text holding ' : '') + step.expected.slice(0, 300), seen.slice(0, 300));
                 }
