@@ -35,7 +35,9 @@ struct Input {
     double HeatPerUnit;
     std::u16string_view HeatName;  // opens its line of the power's hover text
     std::u16string_view HeatUnit;  // after the heat per unit: " Вт" per unit, "" for a share
-    std::u16string_view Example;   // its text in the office every test and the guide start from
+    // Its text, as typed under Russian settings, in the example office that
+    // the tests and the user texts start from.
+    std::u16string_view Example;
 };
 
 // clang-format off
