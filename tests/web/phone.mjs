@@ -51,7 +51,7 @@ await main(async (browser) => {
     }, phone);
     await row('page: an address with the room reproduces it', async () => {
         const context = await newContext(browser, phone);
-        const { page } = await open(context, `${pathToFileURL(pageFile).href}#25;2,8;3;2;1000;солнечную`);
+        const { page } = await open(context, `${pathToFileURL(pageFile).href}#${[...exampleRoom, 'солнечную'].join(';')}`);
         checkEqual('boxes', exampleRoom, await Promise.all(facts.entryBoxes.map((box) => page.locator(`#${box}`).inputValue())));
         checkEqual('side', 'солнечную', await page.locator(`#${facts.selector} option:checked`).innerText());
         checkEqual('results', ['70', '4'], await results(page));
