@@ -43,16 +43,20 @@ const char* Described(Reading what)
     return "";
 }
 
-// The parts of a text joined by the separator.
-std::vector<std::u16string> Split(const std::u16string& text, std::u16string_view separator)
+// The parts of a text joined by the separator, into as many as are wanted:
+// the last one keeps any parts left over, so that a row that expects more
+// than it reads still fails.
+std::vector<std::u16string> Split(const std::u16string& text, std::u16string_view separator, std::size_t wanted)
 {
     std::vector<std::u16string> parts;
     std::size_t start = 0;
-    for (std::size_t end = text.find(separator); end != std::u16string::npos; end = text.find(separator, start)) {
+    for (std::size_t end = text.find(separator); end != std::u16string::npos && parts.size() + 1 < wanted;
+         end = text.find(separator, start)) {
         parts.push_back(text.substr(start, end - start));
         start = end + separator.size();
     }
     parts.push_back(text.substr(start));
+    parts.resize(wanted, u"(no text given)");
     return parts;
 }
 
@@ -60,18 +64,16 @@ std::vector<std::u16string> Split(const std::u16string& text, std::u16string_vie
 void Lower(const Step& step, std::u16string& pages, std::vector<Step>& plain)
 {
     if (step.What == Reading::EachKey) {
-        const std::vector<std::u16string> each = Split(step.Expected, u"|");
+        const std::vector<std::u16string> each = Split(step.Expected, u"|", step.Input.size());
         for (std::size_t i = 0; i < step.Input.size(); ++i) {
-            const std::u16string after = i < each.size() ? each[i] : u"(no text given)";
-            plain.push_back({Verb::Type, step.Control, step.Input.substr(i, 1), 0, Reading::Text, after, step.How});
+            plain.push_back({Verb::Type, step.Control, step.Input.substr(i, 1), 0, Reading::Text, each[i], step.How});
         }
         return;
     }
     if (step.What == Reading::Results) {
-        const std::vector<std::u16string> shown = Split(step.Expected, u" | ");
-        for (std::size_t i = 0; i < form::ResultBoxes.size(); ++i) {
-            const std::u16string text = i < shown.size() ? shown[i] : u"(no text given)";
-            plain.push_back({Verb::Read, form::ResultBoxes[i].Box, {}, 0, Reading::Text, text, step.How});
+        const std::vector<std::u16string> shown = Split(step.Expected, u" | ", form::ResultBoxes.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            plain.push_back({Verb::Read, form::ResultBoxes[i].Box, {}, 0, Reading::Text, shown[i], step.How});
         }
         return;
     }
