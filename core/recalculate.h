@@ -42,12 +42,14 @@ struct PowerTerms {
 
 namespace internal {
 
-// One expression, as the sum was first written: a compiler that keeps
-// doubles wider between operations (x87) rounds it as it always did.
+// The sum as one expression of the products themselves, left to right, as
+// it was first written: a compiler that keeps doubles wider between
+// operations (x87) rounds it at the same points as it always did.
 template <std::size_t... I>
-double SumOf(const PowerTerms& terms, std::index_sequence<I...>)
+double SumOf(const CalculatorState& state, float roomVolume, std::index_sequence<I...>)
 {
-    return (terms.Volume + ... + terms.Inputs[I]);
+    return ((static_cast<double>(roomVolume) * static_cast<double>(state.WindowFactor)) + ...
+            + (static_cast<double>(state.*HeatInputs[I]->Value) * HeatInputs[I]->HeatPerUnit));
 }
 
 }  // namespace internal
@@ -59,7 +61,7 @@ inline PowerTerms PowerTermsOf(const CalculatorState& state, float roomVolume)
     for (std::size_t i = 0; i < HeatInputs.size(); ++i) {
         terms.Inputs[i] = static_cast<double>(state.*HeatInputs[i]->Value) * HeatInputs[i]->HeatPerUnit;
     }
-    terms.Sum = internal::SumOf(terms, std::make_index_sequence<HeatInputCount>());
+    terms.Sum = internal::SumOf(state, roomVolume, std::make_index_sequence<HeatInputCount>());
     return terms;
 }
 
