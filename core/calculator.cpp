@@ -1,6 +1,7 @@
 #include "core/calculator.h"
 
 #include "core/hints.h"
+#include "numbers/number_parse.h"
 
 #include <cstddef>
 #include <utility>
@@ -14,7 +15,20 @@ Calculator::Calculator(NumberLocale locale)
 
 EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_view text)
 {
-    EntryOutcome outcome = acpower::AcceptNumericEntry(state_, field, text, locale_);
+    const ParsedNumber parsed = ParseNumber(text, locale_);
+    EntryOutcome outcome;
+    if (parsed.Status == ParseStatus::Ok) {
+        FieldOf(state_, field) = parsed.Value;
+    } else {
+        // A number too large for single precision is refused like a stray
+        // letter: keeping it would poison every later result.
+        outcome.ClearBox = !text.empty();
+        if (outcome.ClearBox) {
+            outcome.Notice = EmptiedBoxNotice(text, parsed.Status);
+        }
+        FieldOf(state_, field) = 0.0F;
+    }
+    outcome.Results = Recalculate(state_, locale_);
     Remembered& box = remembered_.at(static_cast<std::size_t>(field));
     if (outcome.ClearBox) {
         outcome.Restorable = box.LastNumber;
@@ -33,13 +47,15 @@ EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_vie
 
 ResultTexts Calculator::ApplyWindowSide(WindowSide side)
 {
-    shown_ = acpower::ApplyWindowSide(state_, side, locale_);
+    state_.WindowFactor = EntryOf(side).WattsPerCubicMetre;
+    shown_ = Recalculate(state_, locale_);
     return shown_;
 }
 
 WindowSide Calculator::SelectShadySide()
 {
-    return acpower::SelectShadySide(state_);
+    state_.WindowFactor = EntryOf(WindowSide::Shady).WattsPerCubicMetre;
+    return WindowSide::Shady;
 }
 
 std::u16string Calculator::Hint(Result result) const

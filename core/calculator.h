@@ -2,7 +2,9 @@
 
 #include "core/calculator_state.h"
 #include "core/entry_rules.h"
+#include "core/inputs.h"
 #include "core/recalculate.h"
+#include "core/window_side.h"
 #include "numbers/number_locale.h"
 
 #include <array>
@@ -17,10 +19,16 @@ class Calculator {
 public:
     explicit Calculator(NumberLocale locale);
 
-    // Also remembers the box's last number, so that a wrong key loses only
-    // itself: the outcome of an emptying offers that number back.
+    // Judges the whole text of an entry box after every change: a number is
+    // stored in the box's field; anything else, including a number beyond
+    // single precision, stores 0 and asks for the box to be emptied. Then
+    // recalculates. Also remembers the box's last number, so that a wrong key
+    // loses only itself: the outcome of an emptying offers that number back.
     EntryOutcome AcceptNumericEntry(EntryField field, std::u16string_view text);
+    // Takes the factor of the picked side, then recalculates.
     ResultTexts ApplyWindowSide(WindowSide side);
+    // The start-up choice: the shady factor. Gives the side the selector must
+    // show; it does not recalculate.
     WindowSide SelectShadySide();
 
     // The hover text of a result box as it stands after the last
@@ -44,7 +52,7 @@ private:
         bool Emptying = false;
     };
     // By EntryField.
-    std::array<Remembered, EntryFieldSlots.size()> remembered_;
+    std::array<Remembered, Inputs.size()> remembered_;
     NumberLocale locale_;
 };
 

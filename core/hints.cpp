@@ -88,8 +88,10 @@ std::u16string VolumeHint(const CalculatorState& state, const ResultTexts& shown
     if (shown.Volume.empty()) {
         return {};
     }
-    return u"Объем помещения: " + shown.Volume + u" куб. м\n" + Number(state.Area, locale) + u" кв. м × "
-        + Number(state.CeilingHeight, locale) + u" м";
+    const Input& area = InputOf(EntryField::Area);
+    const Input& height = InputOf(EntryField::CeilingHeight);
+    return u"Объем помещения: " + shown.Volume + u" куб. м\n" + Number(state.Area, locale) + std::u16string(area.Unit)
+        + u" × " + Number(state.CeilingHeight, locale) + std::u16string(height.Unit);
 }
 
 std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale)
@@ -104,12 +106,12 @@ std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown,
     hint += u"Из чего она складывается:\n";
     hint += u"объем " + Number(state.RoomVolume, locale) + u" куб. м × " + Number(state.WindowFactor, locale)
         + u" Вт/куб. м = " + Number(terms.Volume, locale) + u" Вт\n";
-    hint += u"люди " + Number(state.PeopleCount, locale) + u" × " + Number(HeatPerPerson, locale) + u" Вт = "
-        + Number(terms.People, locale) + u" Вт\n";
-    hint += u"компьютеры " + Number(state.ComputerCount, locale) + u" × " + Number(HeatPerComputer, locale) + u" Вт = "
-        + Number(terms.Computers, locale) + u" Вт\n";
-    hint += u"эл. приборы " + Number(state.AppliancePower, locale) + u" Вт × " + Number(ApplianceHeatShare, locale)
-        + u" = " + Number(terms.Appliances, locale) + u" Вт\n";
+    for (std::size_t i = 0; i < HeatInputs.size(); ++i) {
+        const Input& input = *HeatInputs[i];
+        hint += std::u16string(input.HeatName) + u" " + Number(state.*input.Value, locale) + std::u16string(input.Unit)
+            + u" × " + Number(input.HeatPerUnit, locale) + std::u16string(input.HeatUnit) + u" = "
+            + Number(terms.Inputs[i], locale) + u" Вт\n";
+    }
     hint += u"итого " + Number(terms.Sum, locale) + u" Вт\n";
     hint += u"Это " + GroupedText(btu, 0, locale) + u" BTU/ч (1 кВт = " + Number(BtuPerHourPerKilowatt, locale)
         + u" BTU/ч)\n";

@@ -4,7 +4,7 @@
 // window wires its notifications from these lists. Each name is checked
 // against the form table as the program is compiled.
 
-#include "core/entry_rules.h"
+#include "core/inputs.h"
 #include "core/recalculate.h"
 #include "form/form1.h"
 

@@ -1,6 +1,6 @@
 #include "form/form1.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace acpower::form {
 
@@ -15,14 +15,9 @@ int TwipsToPixels(int twips, int dotsPerInch)
 std::array<const Control*, FocusableCount> TabOrder()
 {
     std::array<const Control*, FocusableCount> order{};
-    auto next = order.begin();
-    for (const Control& control : Form1Controls) {
-        if (TakesFocus(control)) {
-            *next = &control;
-            ++next;
-        }
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = FindControl(KeyboardOrder[i]);
     }
-    std::sort(order.begin(), order.end(), [](const Control* a, const Control* b) { return a->TabIndex < b->TabIndex; });
     return order;
 }
 

@@ -57,7 +57,6 @@ struct Control {
     ControlKind Kind;
     std::u16string_view Caption;
     Twips Rect;
-    int TabIndex;  // the keyboard order; of the captions only links take focus
     TextAlign Align;
     std::optional<Rgb> TextColour;  // none: the platform's default
     std::optional<Rgb> Background;  // none: the platform's default
@@ -93,27 +92,27 @@ inline constexpr std::optional<Font> InheritedFont;
 
 // clang-format off
 inline constexpr std::array<Control, 20> Form1Controls{{
-    // Name       Id   Kind                    Caption                        Left  Top   Width Height Tab Align             Text      Background Font              Wrap   Link   Caption for
-    {"Label57",   257, ControlKind::Caption,   u"Компания",                   {0,    60,   855,  195}, 19, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label55",   255, ControlKind::Caption,   u"ОРНИК",                      {840,  60,   615,  195}, 17, TextAlign::Left,  DarkBlue, Default,   InheritedFont,      false, true, {}       },
-    {"Label56",   256, ControlKind::Caption,   u"ВЕЙМ",                       {1440, 60,   555,  195}, 18, TextAlign::Left,  Red,      Default,   InheritedFont,      false, true, {}       },
-    {"Label2",    202, ControlKind::Caption,   u"Площадь, кв. м",             {1680, 480,  1335, 255},  6, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text1"  },
-    {"Text1",     101, ControlKind::EntryBox,  u"",                           {3120, 480,  675,  285},  0, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label3",    203, ControlKind::Caption,   u"Высота потолка, м",          {1440, 900,  1515, 255},  7, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text2"  },
-    {"Text2",     102, ControlKind::EntryBox,  u"",                           {3120, 900,  675,  285},  1, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label4",    204, ControlKind::Caption,   u"Кол-во человек",             {1740, 1320, 1275, 255},  8, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text3"  },
-    {"Text3",     103, ControlKind::EntryBox,  u"",                           {3120, 1320, 675,  285},  2, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label8",    208, ControlKind::Caption,   u"Объем помещения, куб. м",    {4800, 1500, 2055, 255}, 12, TextAlign::Right, DarkBlue, Default,   InheritedFont,      false, false, "Text6"  },
-    {"Text6",     106, ControlKind::ResultBox, u"",                           {7020, 1500, 975,  285}, 15, TextAlign::Left,  Default,  LightGrey, InheritedFont,      false, false, {}       },
-    {"Label5",    205, ControlKind::Caption,   u"Кол-во компьютеров",         {1320, 1740, 1635, 255},  9, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text4"  },
-    {"Text4",     104, ControlKind::EntryBox,  u"",                           {3120, 1740, 675,  285},  3, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label9",    209, ControlKind::Caption,   u"Мощность кондиционера, кВт", {4860, 1920, 1935, 495}, 13, TextAlign::Right, Red,      Default,   PowerCaptionFont, true,  false, "Text7"  },
-    {"Text7",     107, ControlKind::ResultBox, u"",                           {7020, 2040, 975,  300}, 16, TextAlign::Left,  Default,  LightGrey, PowerResultFont,  false, false, {}       },
-    {"Label10",   210, ControlKind::Caption,   u"Мощность эл. приборов, Вт",  {840,  2160, 2175, 255}, 14, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text5"  },
-    {"Text5",     105, ControlKind::EntryBox,  u"",                           {3120, 2160, 675,  285},  4, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Combo1",    111, ControlKind::Selector,  u"",                           {2640, 2640, 1215, 315},  5, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
-    {"Label6",    206, ControlKind::Caption,   u"Окна выходят на",            {1260, 2700, 1335, 255}, 10, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Combo1" },
-    {"Label7",    207, ControlKind::Caption,   u"сторону",                    {3900, 2700, 855,  195}, 11, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    // Name       Id   Kind                    Caption                        Left  Top   Width Height Align             Text      Background Font              Wrap   Link   Caption for
+    {"Label57",   257, ControlKind::Caption,   u"Компания",                   {0,    60,   855,  195}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label55",   255, ControlKind::Caption,   u"ОРНИК",                      {840,  60,   615,  195}, TextAlign::Left,  DarkBlue, Default,   InheritedFont,      false, true, {}       },
+    {"Label56",   256, ControlKind::Caption,   u"ВЕЙМ",                       {1440, 60,   555,  195}, TextAlign::Left,  Red,      Default,   InheritedFont,      false, true, {}       },
+    {"Label2",    202, ControlKind::Caption,   u"Площадь, кв. м",             {1680, 480,  1335, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text1"  },
+    {"Text1",     101, ControlKind::EntryBox,  u"",                           {3120, 480,  675,  285}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label3",    203, ControlKind::Caption,   u"Высота потолка, м",          {1440, 900,  1515, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text2"  },
+    {"Text2",     102, ControlKind::EntryBox,  u"",                           {3120, 900,  675,  285}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label4",    204, ControlKind::Caption,   u"Кол-во человек",             {1740, 1320, 1275, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text3"  },
+    {"Text3",     103, ControlKind::EntryBox,  u"",                           {3120, 1320, 675,  285}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label8",    208, ControlKind::Caption,   u"Объем помещения, куб. м",    {4800, 1500, 2055, 255}, TextAlign::Right, DarkBlue, Default,   InheritedFont,      false, false, "Text6"  },
+    {"Text6",     106, ControlKind::ResultBox, u"",                           {7020, 1500, 975,  285}, TextAlign::Left,  Default,  LightGrey, InheritedFont,      false, false, {}       },
+    {"Label5",    205, ControlKind::Caption,   u"Кол-во компьютеров",         {1320, 1740, 1635, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text4"  },
+    {"Text4",     104, ControlKind::EntryBox,  u"",                           {3120, 1740, 675,  285}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label9",    209, ControlKind::Caption,   u"Мощность кондиционера, кВт", {4860, 1920, 1935, 495}, TextAlign::Right, Red,      Default,   PowerCaptionFont, true,  false, "Text7"  },
+    {"Text7",     107, ControlKind::ResultBox, u"",                           {7020, 2040, 975,  300}, TextAlign::Left,  Default,  LightGrey, PowerResultFont,  false, false, {}       },
+    {"Label10",   210, ControlKind::Caption,   u"Мощность эл. приборов, Вт",  {840,  2160, 2175, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Text5"  },
+    {"Text5",     105, ControlKind::EntryBox,  u"",                           {3120, 2160, 675,  285}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Combo1",    111, ControlKind::Selector,  u"",                           {2640, 2640, 1215, 315}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
+    {"Label6",    206, ControlKind::Caption,   u"Окна выходят на",            {1260, 2700, 1335, 255}, TextAlign::Right, Default,  Default,   InheritedFont,      false, false, "Combo1" },
+    {"Label7",    207, ControlKind::Caption,   u"сторону",                    {3900, 2700, 855,  195}, TextAlign::Left,  Default,  Default,   InheritedFont,      false, false, {}       },
 }};
 // clang-format on
 
@@ -166,6 +165,30 @@ constexpr std::size_t CountFocusable()
 }
 
 inline constexpr std::size_t FocusableCount = CountFocusable();
+
+// The order Tab visits the controls that take the focus in; every window and
+// test takes it from here, through TabOrder().
+inline constexpr std::array<std::string_view, FocusableCount> KeyboardOrder{
+    "Text1", "Text2", "Text3", "Text4", "Text5", "Combo1", "Text6", "Text7", "Label55", "Label56",
+};
+
+constexpr bool KeyboardOrderComplete()
+{
+    for (std::size_t i = 0; i < KeyboardOrder.size(); ++i) {
+        const Control* control = FindControl(KeyboardOrder[i]);
+        if (control == nullptr || !TakesFocus(*control)) {
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (KeyboardOrder[j] == KeyboardOrder[i]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+static_assert(KeyboardOrderComplete(), "the keyboard order names each control that takes the focus once");
 
 // The controls that take the keyboard focus, in the order Tab visits them.
 std::array<const Control*, FocusableCount> TabOrder();

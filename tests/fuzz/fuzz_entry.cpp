@@ -7,7 +7,10 @@
 //                     '2' comma with point groups, '3' comma with U+2212 minus)
 //   then records separated by '\n'; the first byte of a record picks the
 //   operation by its value modulo 8:
-//     '1'..'5'  an entry box. The next byte '+' types the rest after the box's
+//     1..5      an entry box, '1'..'5' the first five of the inputs' table;
+//               a byte b picks box (5 * (b / 8) + b % 8 - 1) modulo their
+//               count, so that every box is reached however many there are.
+//               The next byte '+' types the rest after the box's
 //               text, '<' deletes the box's last character, '=' replaces the
 //               text with the rest; any other byte starts the new text itself.
 //     '6'       a pick in the selector: an odd next byte picks the sunny side,
@@ -312,6 +315,16 @@ private:
 
 }  // namespace
 
+namespace {
+
+std::size_t BoxOf(std::uint8_t operation)
+{
+    const std::size_t boxOperations = 5;
+    return (boxOperations * (operation / 8U) + operation % 8U - 1U) % acpower::AllEntryFields.size();
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) {
@@ -340,7 +353,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             session.Pick(rest.empty() ? 0 : static_cast<std::int8_t>(rest[0]));
             break;
         default:
-            session.Edit(operation - 1, rest);
+            session.Edit(BoxOf(static_cast<std::uint8_t>(record[0])), rest);
         }
     }
     return 0;

@@ -187,14 +187,26 @@ void RunMarkupRows()
               "links only", element);
     }
     EndRow();
-    StartRow("style", "each control where the form draws it, fifteen twips a pixel");
+    StartRow("style", "each control placed");
     for (const form::Control& control : form::Form1Controls) {
-        const auto px = [](int twips) { return std::to_string(form::TwipsToPixels(twips, 96)) + "px"; };
-        const std::string place = "#" + std::string(control.Name) + "{left:" + px(control.Rect.Left) + ";top:"
-            + px(control.Rect.Top) + ";width:" + px(control.Rect.Width) + ";height:" + px(control.Rect.Height);
+        const std::string place = "{#" + std::string(control.Name) + "{left:";
         Check(std::string(control.Name), style.find(place) != std::string::npos, place, "");
     }
     EndRow();
+    struct PlaceRow {
+        const char* Name;
+        std::string_view Rule;
+    };
+    // clang-format off
+    const PlaceRow places[] = {
+        {"the first box", "#Text1{left:208px;top:32px;width:45px;height:19px;"},
+        {"the power's two-line caption", "#Label9{left:324px;top:128px;width:129px;height:33px;"},
+        {"the power's box", "#Text7{left:468px;top:136px;width:65px;height:20px;"},
+    };
+    // clang-format on
+    RunRows("style: where the form draws it", places, [&style](const PlaceRow& row) {
+        Check("rule", style.find(row.Rule) != std::string::npos, std::string(row.Rule), "");
+    });
 }
 
 }  // namespace

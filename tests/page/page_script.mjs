@@ -2,12 +2,13 @@
 // moved in and out of the module's memory whole, each calculator apart, and
 // the room's trip through the address. The rules themselves are the
 // engine's, tested where it is.
-// Usage: node page_script.mjs acpower.wasm web/page
+// Usage: node page_script.mjs acpower.wasm web/page facts.json
 import fs from 'node:fs';
 import path from 'node:path';
 import vm from 'node:vm';
 
-const [wasmFile, scriptDir] = process.argv.slice(2);
+const [wasmFile, scriptDir, factsFile] = process.argv.slice(2);
+const facts = JSON.parse(fs.readFileSync(factsFile, 'utf8'));
 for (const part of ['engine.js', 'address.js']) {
     vm.runInThisContext(fs.readFileSync(path.join(scriptDir, part), 'utf8'), { filename: part });
 }
@@ -88,7 +89,7 @@ const room = (separator, texts, calculator = engine) => {
         throw new RangeError('too large for this thread');
     }, { imports: Module.imports });
     const refused = await acpowerLoadEngine(bytes).finally(() => (WebAssembly.Module = Module));
-    const example = ['25', '2,8', '3', '2', '1000'];
+    const example = facts.entryBoxes.map((box) => facts.exampleRoom[box]);
     row('a browser that will not compile at once gets the engine all the same', [
         ['results', room(',', example, refused).last.results, room(',', example).last.results],
     ]);

@@ -74,6 +74,14 @@ Step Note(std::string_view box, std::u16string_view text)
     return Look(Reading::Tip, {}, NoteReading(box, text));
 }
 
+// The note under the box, known by its quote of the refused text; its
+// wording is the engine's, which the hint rows check, and one row here reads
+// it whole.
+Step NoteQuoting(std::string_view box, std::u16string_view quote)
+{
+    return Look(Reading::Tip, {}, NoteReading(box, quote), Match::Part);
+}
+
 Step NoNote()
 {
     return Look(Reading::Tip, {}, {});
@@ -105,7 +113,6 @@ RoomTexts Without(std::size_t box)
 const std::u16string Beyond = u"400000000000000000000000000000000000000";  // above the largest single
 const std::u16string Huge = u"100000000000000000000";                      // 1e20: its square overflows a single
 const std::u16string NotNumber = u" — не число; поле очищено";
-const std::u16string TooBig = u" — слишком большое число; поле очищено";
 
 }  // namespace
 
@@ -132,14 +139,14 @@ std::vector<Row> BehaviourRows()
         {"the decimal comma typed", noHeight, {TypeSeeing("Text2", u"2,8", u"2|2,|2,8"), Shows(u"70", u"3,3")}},
         {"a point where the comma belongs", noHeight, {Type("Text2", u"2.8"), Sees("Text2", u"2.8"), Shows(u"70", u"3,3"), NoNote()}},
         {"a second separator empties the box", noHeight, {
-            Type("Text2", u"2,8,"), Sees("Text2", u""), Shows(u"0", u""), Note("Text2", u"«2,8,»" + NotNumber + u"; Ctrl+Z — вернуть «2,8»")}},
+            Type("Text2", u"2,8,"), Sees("Text2", u""), Shows(u"0", u""), NoteQuoting("Text2", u"«2,8,»")}},
         {"a lone minus empties the box; the next key takes the note away", noArea, {
-            Type("Text1", u"-"), Sees("Text1", u""), Shows(u"0", u""), Note("Text1", u"«-»" + NotNumber),
+            Type("Text1", u"-"), Sees("Text1", u""), Shows(u"0", u""), NoteQuoting("Text1", u"«-»"),
             Type("Text1", u"5"), Sees("Text1", u"5"), NoNote(), Shows(u"14", u"1,6")}},
         {"a Latin letter after digits empties the box", noArea, {
-            TypeSeeing("Text1", u"12x", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12x»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
+            TypeSeeing("Text1", u"12x", u"1|12|"), Shows(u"0", u""), NoteQuoting("Text1", u"«12x»")}},
         {"a Cyrillic letter after digits empties the box", noArea, {
-            TypeSeeing("Text1", u"12ж", u"1|12|"), Shows(u"0", u""), Note("Text1", u"«12ж»" + NotNumber + u"; Ctrl+Z — вернуть «12»")}},
+            TypeSeeing("Text1", u"12ж", u"1|12|"), Shows(u"0", u""), NoteQuoting("Text1", u"«12ж»")}},
         {"Ctrl+Z brings back the number a wrong key emptied", noHeight, {
             Type("Text2", u"2,8x"), Note("Text2", u"«2,8x»" + NotNumber + u"; Ctrl+Z — вернуть «2,8»"),
             Type("Text2", u"\x1A"), Sees("Text2", u"2,8"), Shows(u"70", u"3,3"), NoNote()}},
@@ -158,14 +165,14 @@ std::vector<Row> BehaviourRows()
         {"a pasted fraction", noArea, {Paste("Text1", u"10,5"), Sees("Text1", u"10,5"), Shows(u"29,4", u"2,1")}},
         {"a pasted negative area: no power", noArea, {Paste("Text1", u"-25"), Sees("Text1", u"-25"), Shows(u"-70", u"")}},
         {"a pasted word", noArea, {
-            Paste("Text1", u"двадцать"), Sees("Text1", u""), Shows(u"0", u""), Note("Text1", u"«двадцать»" + NotNumber)}},
+            Paste("Text1", u"двадцать"), Sees("Text1", u""), Shows(u"0", u""), NoteQuoting("Text1", u"«двадцать»")}},
         {"100000 characters pasted: too big", noArea, {
             Paste("Text1", longNumber), Sees("Text1", u""), Shows(u"0", u""),
-            Note("Text1", u"«100000000000000…»" + TooBig)}},
+            NoteQuoting("Text1", u"«100000000000000…»")}},
         {"100000 characters pasted: leading zeros", noArea, {
             Paste("Text1", longZeros), Sees("Text1", longZeros), Shows(u"70", u"3,3"), NoNote()}},
         {"beyond single precision is refused", Without(4), {
-            Set("Text5", Beyond), Sees("Text5", u""), Shows(u"70", u"3"), Note("Text5", u"«400000000000000…»" + TooBig)}},
+            Set("Text5", Beyond), Sees("Text5", u""), Shows(u"70", u"3"), NoteQuoting("Text5", u"«400000000000000…»")}},
         // The leading digits say how large a number is; a box too narrow
         // for it keeps them in sight and lets the tail go.
         {"long results show from their first digit", RoomTexts{u"", u"", u"", u"", u""}, {

@@ -3,6 +3,9 @@
 #include "tests/support/behaviour_rows.h"
 #include "tests/support/row_runner.h"
 
+#include <utility>
+#include <vector>
+
 namespace acpower::test {
 namespace {
 
@@ -40,6 +43,48 @@ const char* Described(Reading what)
     return "";
 }
 
+// The parts of a text joined by the separator, into as many as are wanted:
+// the last one keeps any parts left over, so that a row that expects more
+// than it reads still fails.
+std::vector<std::u16string> Split(const std::u16string& text, std::u16string_view separator, std::size_t wanted)
+{
+    std::vector<std::u16string> parts;
+    std::size_t start = 0;
+    for (std::size_t end = text.find(separator); end != std::u16string::npos && parts.size() + 1 < wanted;
+         end = text.find(separator, start)) {
+        parts.push_back(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+    parts.push_back(text.substr(start));
+    parts.resize(wanted, u"(no text given)");
+    return parts;
+}
+
+// What a step comes to, given the pages the rows before it opened.
+void Lower(const Step& step, std::u16string& pages, std::vector<Step>& plain)
+{
+    if (step.What == Reading::EachKey) {
+        const std::vector<std::u16string> each = Split(step.Expected, u"|", step.Input.size());
+        for (std::size_t i = 0; i < step.Input.size(); ++i) {
+            plain.push_back({Verb::Type, step.Control, step.Input.substr(i, 1), 0, Reading::Text, each[i], step.How});
+        }
+        return;
+    }
+    if (step.What == Reading::Results) {
+        const std::vector<std::u16string> shown = Split(step.Expected, u" | ", form::ResultBoxes.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            plain.push_back({Verb::Read, form::ResultBoxes[i].Box, {}, 0, Reading::Text, shown[i], step.How});
+        }
+        return;
+    }
+    Step same = step;
+    if (step.What == Reading::Pages) {
+        pages += step.Expected;
+        same.Expected = pages;
+    }
+    plain.push_back(std::move(same));
+}
+
 class Runner {
 public:
     explicit Runner(WindowAdapter& window)
@@ -49,13 +94,8 @@ public:
 
     void Run()
     {
-        for (const Row& row : BehaviourRows()) {
+        for (const Row& row : PlainRows(true)) {
             StartRow("behaviour", row.Name);
-            if (row.Given) {
-                for (std::size_t i = 0; i < row.Given->size(); ++i) {
-                    window_.Set(BoxNames[i], (*row.Given)[i], SetBy::Program);
-                }
-            }
             for (const Step& step : row.Steps) {
                 Verify(step, Do(step));
             }
@@ -68,59 +108,29 @@ private:
     {
         switch (step.Do) {
         case Verb::Type:
-            return Typed(step);
+            window_.Type(step.Control, step.Input);
+            break;
         case Verb::Set:
             window_.Set(step.Control, step.Input, SetBy::Program);
-            return {};
+            break;
         case Verb::Paste:
             window_.Set(step.Control, step.Input, SetBy::Paste);
-            return {};
+            break;
         case Verb::UndoFromMenu:
             window_.UndoFromMenu(step.Control);
-            return {};
+            break;
         case Verb::Pick:
             window_.Pick(step.Position);
-            return {};
+            break;
         case Verb::Click:
             window_.Click(step.Control);
-            return {};
+            break;
         case Verb::Close:
             return Ascii(std::to_string(window_.Close()));
         case Verb::Read:
-            return Seen(step);
+            break;
         }
-        return {};
-    }
-
-    std::u16string Typed(const Step& step)
-    {
-        if (step.What != Reading::EachKey) {
-            window_.Type(step.Control, step.Input);
-            return {};
-        }
-        std::u16string seen;
-        for (std::size_t i = 0; i < step.Input.size(); ++i) {
-            window_.Type(step.Control, step.Input.substr(i, 1));
-            seen += (i == 0 ? u"" : u"|") + window_.Read(Reading::Text, step.Control);
-        }
-        return seen;
-    }
-
-    std::u16string Seen(const Step& step)
-    {
-        if (step.What == Reading::Results) {
-            return window_.Read(Reading::Text, "Text6") + u" | " + window_.Read(Reading::Text, "Text7");
-        }
-        if (step.What != Reading::Pages) {
-            return window_.Read(step.What, step.Control);
-        }
-        // Only the pages opened since the last look; the first look counts
-        // from the window's start.
-        const std::u16string all = window_.Read(Reading::Pages, {});
-        const bool onward = all.compare(0, pagesSeen_.size(), pagesSeen_) == 0;
-        std::u16string opened = onward ? all.substr(pagesSeen_.size()) : u"(pages gone) " + all;
-        pagesSeen_ = all;
-        return opened;
+        return step.What == Reading::None ? std::u16string() : window_.Read(step.What, step.Control);
     }
 
     static void Verify(const Step& step, const std::u16string& seen)
@@ -135,7 +145,6 @@ private:
     }
 
     WindowAdapter& window_;
-    std::u16string pagesSeen_;
 };
 
 }  // namespace
@@ -161,6 +170,30 @@ std::u16string NoteReading(std::string_view box, std::u16string_view text)
         return {};
     }
     return (box.empty() ? u"(under no box)" : Ascii(box)) + u": " + std::u16string(text);
+}
+
+std::vector<Row> PlainRows(bool withDesktopOnly)
+{
+    std::vector<Row> plain;
+    std::u16string pages;
+    for (const Row& row : BehaviourRows()) {
+        Row lowered{row.Name, std::nullopt, {}, row.DesktopOnly};
+        if (!row.DesktopOnly.empty() && !withDesktopOnly) {
+            plain.push_back(std::move(lowered));
+            continue;
+        }
+        if (row.Given) {
+            for (std::size_t i = 0; i < row.Given->size(); ++i) {
+                const std::u16string text((*row.Given)[i]);
+                lowered.Steps.push_back({Verb::Set, BoxNames[i], text, 0, Reading::None, {}, Match::Whole});
+            }
+        }
+        for (const Step& step : row.Steps) {
+            Lower(step, pages, lowered.Steps);
+        }
+        plain.push_back(std::move(lowered));
+    }
+    return plain;
 }
 
 void RunBehaviourTable(WindowAdapter& window)

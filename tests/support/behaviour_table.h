@@ -5,7 +5,10 @@
 // rows, so the windows cannot drift apart without a row failing on one.
 // The expected texts are those of the Russian regional settings.
 
+#include "form/bindings.h"
+
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,9 +16,22 @@
 
 namespace acpower::test {
 
-// The boxes by the form's names: five entries, then volume and power.
-inline constexpr std::array<std::string_view, 7> BoxNames{"Text1", "Text2", "Text3", "Text4",
-                                                          "Text5", "Text6", "Text7"};
+// The boxes by the form's names: the entries in the inputs' order, then the
+// results, as the bindings name them.
+constexpr std::array<std::string_view, form::EntryBoxes.size() + form::ResultBoxes.size()> ListBoxNames()
+{
+    std::array<std::string_view, form::EntryBoxes.size() + form::ResultBoxes.size()> names{};
+    std::size_t next = 0;
+    for (const form::EntryBinding& entry : form::EntryBoxes) {
+        names[next++] = entry.Box;
+    }
+    for (const form::ResultBinding& result : form::ResultBoxes) {
+        names[next++] = result.Box;
+    }
+    return names;
+}
+
+inline constexpr auto BoxNames = ListBoxNames();
 
 enum class SetBy {
     Program,  // the whole text at once, as the program itself sets it

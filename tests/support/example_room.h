@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/calculator_state.h"
+#include "core/inputs.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace acpower::test {
@@ -10,16 +12,26 @@ namespace acpower::test {
 // The office every part of the program is first tried on: 25 m², a 2,8 m
 // ceiling, 3 people, 2 computers and 1000 W of appliances. It is 70 m³ and
 // needs 3,3 kW on the shady side, 4 kW on the sunny one.
-inline constexpr std::array<std::u16string_view, 5> ExampleRoomTexts{u"25", u"2,8", u"3", u"2", u"1000"};
+// Its texts, box by box, come from the inputs' table; what they make stays
+// written out in the rows.
+constexpr std::array<std::u16string_view, Inputs.size()> ListExampleRoom()
+{
+    std::array<std::u16string_view, Inputs.size()> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = Inputs[i].Example;
+    }
+    return texts;
+}
 
-inline CalculatorState Room(float area, float height, float people, float computers, float appliances, float factor)
+inline constexpr std::array<std::u16string_view, Inputs.size()> ExampleRoomTexts = ListExampleRoom();
+
+// The inputs' values in the table's order; those left out are 0.
+inline CalculatorState Room(const std::array<float, Inputs.size()>& values, float factor)
 {
     CalculatorState state;
-    state.Area = area;
-    state.CeilingHeight = height;
-    state.PeopleCount = people;
-    state.ComputerCount = computers;
-    state.AppliancePower = appliances;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        state.*Inputs[i].Value = values[i];
+    }
     state.WindowFactor = factor;
     return state;
 }

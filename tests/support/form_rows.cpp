@@ -1,6 +1,11 @@
+#include "form/bindings.h"
 #include "form/colours.h"
+#include "form/form1.h"
 #include "form/placement.h"
 #include "tests/support/row_runner.h"
+
+#include <string>
+#include <string_view>
 
 namespace acpower::test {
 namespace {
@@ -24,10 +29,36 @@ struct ThemeRow {
     bool Reads;
 };
 
+// Names joined by spaces.
+void Add(std::string& names, std::string_view name)
+{
+    names += (names.empty() ? "" : " ") + std::string(name);
+}
+
+// Tab's reading order: the entry boxes as their inputs come, the side, the
+// results, then the brand halves as the table lists them, left to right.
+std::string ReadingOrder()
+{
+    std::string order;
+    for (const form::EntryBinding& entry : form::EntryBoxes) {
+        Add(order, entry.Box);
+    }
+    Add(order, form::SideSelector);
+    for (const form::ResultBinding& result : form::ResultBoxes) {
+        Add(order, result.Box);
+    }
+    for (const form::Control& control : form::Form1Controls) {
+        if (control.Link) {
+            Add(order, control.Name);
+        }
+    }
+    return order;
+}
+
 }  // namespace
 
-// The window rules that hold for every toolkit: where the window opens and
-// whether the form's colours can be read on a theme.
+// The window rules that hold for every toolkit: the keyboard's order, where
+// the window opens and whether the form's colours can be read on a theme.
 void RunFormRows()
 {
     constexpr ScreenRect screen{0, 0, 1024, 768};
@@ -54,6 +85,13 @@ void RunFormRows()
         {"a light face too dark for the red captions", {{212, 208, 200}, black, white, black}, false},
     };
     // clang-format on
+    StartRow("keyboard order", "Tab visits the controls in reading order");
+    std::string tab;
+    for (const form::Control* control : form::TabOrder()) {
+        Add(tab, control->Name);
+    }
+    CheckEqual("order", ReadingOrder(), tab);
+    EndRow();
     RunRows("placement", placements, [](const PlacementRow& row) {
         const ScreenRect placed = row.Centred ? form::PlaceCentred(row.Rect.Width, row.Rect.Height, row.Area)
                                               : form::MovedInto(row.Rect, row.Area);

@@ -75,12 +75,12 @@ void CheckAgainstModel(const ModelRow& row)
     int exact = 0;
     for (int i = 0; i < row.Rooms; ++i) {
         const bool wild = (i % 10) == 0;
-        CalculatorState state
-            = Room(RandomValue(random, wild ? -1e6 : 0.0, wild ? 1e6 : 500.0, 2),
-                   RandomValue(random, wild ? -100.0 : 0.0, wild ? 100.0 : 5.0, 2),
-                   RandomValue(random, wild ? -1e4 : 0.0, wild ? 1e4 : 50.0, wild ? 3 : 0),
-                   RandomValue(random, 0.0, wild ? 1e4 : 20.0, wild ? 1 : 0),
-                   RandomValue(random, wild ? -1e7 : 0.0, wild ? 1e7 : 10000.0, 1), (i % 2) == 0 ? 30.0F : 40.0F);
+        CalculatorState state = Room({RandomValue(random, wild ? -1e6 : 0.0, wild ? 1e6 : 500.0, 2),
+                                      RandomValue(random, wild ? -100.0 : 0.0, wild ? 100.0 : 5.0, 2),
+                                      RandomValue(random, wild ? -1e4 : 0.0, wild ? 1e4 : 50.0, wild ? 3 : 0),
+                                      RandomValue(random, 0.0, wild ? 1e4 : 20.0, wild ? 1 : 0),
+                                      RandomValue(random, wild ? -1e7 : 0.0, wild ? 1e7 : 10000.0, 1)},
+                                     (i % 2) == 0 ? 30.0F : 40.0F);
         const ResultTexts texts = Recalculate(state, CommaLocale());
 
         const float volume = static_cast<float>(static_cast<long double>(state.CeilingHeight) * state.Area);
@@ -112,30 +112,30 @@ void RunFormulaRows()
     const auto comma = CommaLocale;
     // clang-format off
     const ShownRow shown[] = {
-        {"office, shady", comma, Room(25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F), u"70", u"3,3", 70.0F, 3.3F},
-        {"office, sunny: only power follows the factor", comma, Room(25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 40.0F),
+        {"office, shady", comma, Room({25.0F, 2.8F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"70", u"3,3", 70.0F, 3.3F},
+        {"office, sunny: only power follows the factor", comma, Room({25.0F, 2.8F, 3.0F, 2.0F, 1000.0F}, 40.0F),
          u"70", u"4", 70.0F, 4.0F},
-        {"point locale writes points", PointLocale, Room(25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F), u"70", u"3.3",
+        {"point locale writes points", PointLocale, Room({25.0F, 2.8F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"70", u"3.3",
          70.0F, 3.3F},
-        {"volume exactly 2.25", comma, Room(1.5F, 1.5F, 0.0F, 0.0F, 0.0F, 30.0F), u"2,2", u"0,1", 2.25F, 0.0675F},
-        {"zero area hides power", comma, Room(0.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F), u"0", u"", 0.0F, 1.2F},
-        {"zero height hides power", comma, Room(25.0F, 0.0F, 50.0F, 0.0F, 0.0F, 30.0F), u"0", u"", 0.0F, 5.0F},
-        {"negative area", comma, Room(-25.0F, 2.8F, 3.0F, 2.0F, 1000.0F, 30.0F), u"-70", u"", -70.0F, -0.9F},
-        {"fractional people", comma, Room(10.0F, 2.0F, 2.5F, 0.0F, 0.0F, 30.0F), u"20", u"0,9", 20.0F, 0.85F},
-        {"negative computers", comma, Room(10.0F, 2.0F, 0.0F, -1.0F, 0.0F, 30.0F), u"20", u"0,3", 20.0F, 0.3F},
-        {"tiny volume still positive", comma, Room(0.01F, 0.01F, 0.0F, 0.0F, 0.0F, 30.0F), u"0", u"0", 1e-4F,
+        {"volume exactly 2.25", comma, Room({1.5F, 1.5F, 0.0F, 0.0F, 0.0F}, 30.0F), u"2,2", u"0,1", 2.25F, 0.0675F},
+        {"zero area hides power", comma, Room({0.0F, 2.8F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"0", u"", 0.0F, 1.2F},
+        {"zero height hides power", comma, Room({25.0F, 0.0F, 50.0F, 0.0F, 0.0F}, 30.0F), u"0", u"", 0.0F, 5.0F},
+        {"negative area", comma, Room({-25.0F, 2.8F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"-70", u"", -70.0F, -0.9F},
+        {"fractional people", comma, Room({10.0F, 2.0F, 2.5F, 0.0F, 0.0F}, 30.0F), u"20", u"0,9", 20.0F, 0.85F},
+        {"negative computers", comma, Room({10.0F, 2.0F, 0.0F, -1.0F, 0.0F}, 30.0F), u"20", u"0,3", 20.0F, 0.3F},
+        {"tiny volume still positive", comma, Room({0.01F, 0.01F, 0.0F, 0.0F, 0.0F}, 30.0F), u"0", u"0", 1e-4F,
          2.99999988e-6F},
-        {"crowd beyond single, power fits", comma, Room(1.0F, 1.0F, 1e37F, 0.0F, 0.0F, 30.0F), u"1",
+        {"crowd beyond single, power fits", comma, Room({1.0F, 1.0F, 1e37F, 0.0F, 0.0F}, 30.0F), u"1",
          u"1000000000000000000000000000000000000", 1.0F, 1e36F},
-        {"largest volume still shows", comma, Room(FLT_MAX, 1.0F, 0.0F, 0.0F, 0.0F, 40.0F),
+        {"largest volume still shows", comma, Room({FLT_MAX, 1.0F, 0.0F, 0.0F, 0.0F}, 40.0F),
          u"340282350000000000000000000000000000000", u"13611294000000000000000000000000000000", FLT_MAX,
          1.3611294e37F},
-        {"overflow: area and height of 1e20", comma, Room(1e20F, 1e20F, 3.0F, 2.0F, 1000.0F, 30.0F), u"", u"",
+        {"overflow: area and height of 1e20", comma, Room({1e20F, 1e20F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"", u"",
          0.0F, 0.0F},
-        {"overflow: negative", comma, Room(-1e20F, 1e20F, 3.0F, 2.0F, 1000.0F, 30.0F), u"", u"", 0.0F, 0.0F},
-        {"overflow: largest singles", comma, Room(FLT_MAX, FLT_MAX, 3.0F, 2.0F, 1000.0F, 30.0F), u"", u"", 0.0F,
+        {"overflow: negative", comma, Room({-1e20F, 1e20F, 3.0F, 2.0F, 1000.0F}, 30.0F), u"", u"", 0.0F, 0.0F},
+        {"overflow: largest singles", comma, Room({FLT_MAX, FLT_MAX, 3.0F, 2.0F, 1000.0F}, 30.0F), u"", u"", 0.0F,
          0.0F},
-        {"overflow: just past the largest single", comma, Room(FLT_MAX, 1.0000001F, 3.0F, 2.0F, 1000.0F, 30.0F),
+        {"overflow: just past the largest single", comma, Room({FLT_MAX, 1.0000001F, 3.0F, 2.0F, 1000.0F}, 30.0F),
          u"", u"", 0.0F, 0.0F},
     };
     constexpr ModelRow model[] = {

@@ -27,7 +27,7 @@ struct ClassRow {
 // lines must match and every other line given must be among its lines.
 struct HintRow {
     const char* Name;
-    std::array<std::u16string_view, 5> Texts;
+    std::array<std::u16string_view, Inputs.size()> Texts;  // left out: empty
     WindowSide Side;
     std::u16string_view Volume;
     std::u16string_view Power;

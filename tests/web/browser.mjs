@@ -7,15 +7,17 @@ import path from 'node:path';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 
-const { ACPOWER_WEB_PAGE_DIR: pageDir, ACPOWER_WEB_MODULES: modulesDir, ACPOWER_COMPANY_PAGE } = process.env;
+const { ACPOWER_WEB_PAGE_DIR: pageDir, ACPOWER_WEB_MODULES: modulesDir, ACPOWER_COMPANY_PAGE, ACPOWER_FACTS } = process.env;
 export const companyPage = ACPOWER_COMPANY_PAGE;
 export const pageFile = path.join(pageDir ?? '', 'acpower.html');
-if (!modulesDir || !fs.existsSync(pageFile)) {
+if (!modulesDir || !fs.existsSync(pageFile) || !fs.existsSync(ACPOWER_FACTS ?? '')) {
     console.error(`no ${pageFile}: build the web tree, and run the browser tests through its ctest`);
     process.exit(1);
 }
-// The example room: 70 m³ and 3,3 kW on the shady side.
-export const exampleRoom = ['25', '2,8', '3', '2', '1000'];
+// The form's and the inputs' facts, written by the native build from its tables.
+export const facts = JSON.parse(fs.readFileSync(ACPOWER_FACTS, 'utf8'));
+// The example room, box by box in the inputs' order: 70 m³ and 3,3 kW on the shady side.
+export const exampleRoom = facts.entryBoxes.map((box) => facts.exampleRoom[box]);
 const modules = createRequire(path.join(modulesDir, 'package.json'));
 export const axeSource = fs.readFileSync(modules.resolve('axe-core/axe.min.js'), 'utf8');
 
@@ -40,7 +42,7 @@ export async function open(context, url) {
     await page.addInitScript(() => document.addEventListener('securitypolicyviolation',
         (e) => console.error(`violation: ${e.violatedDirective} ${e.blockedURI}`), true));
     await page.goto(url);
-    await page.locator('#Combo1 option').first().waitFor({ state: 'attached' }).catch(() => {
+    await page.locator(`#${facts.selector} option`).first().waitFor({ state: 'attached' }).catch(() => {
         throw new Error(`the engine never gave the selector its entries: ${problems.join('; ') || 'no error reported'}`);
     });
     return { page, problems };
@@ -102,12 +104,12 @@ export const focused = (page) => page.evaluate(() => {
 
 export async function typeRoom(page, texts, reach = (box) => box.focus()) {
     for (const [i, text] of texts.entries()) {
-        await reach(page.locator(`#Text${i + 1}`));
+        await reach(page.locator(`#${facts.entryBoxes[i]}`));
         await page.keyboard.type(text);
     }
 }
 
-export const results = async (page) => [await page.locator('#Text6').inputValue(), await page.locator('#Text7').inputValue()];
+export const results = (page) => Promise.all(facts.resultBoxes.map((box) => page.locator(`#${box}`).inputValue()));
 
 const shown = (value) => JSON.stringify(value);
 const tally = { passed: 0, failed: 0 };

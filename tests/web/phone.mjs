@@ -2,8 +2,9 @@
 // column that fits the screen, big enough to read and to hit; the example
 // room typed by tap and keys computes; an address with the room reproduces it.
 import { pathToFileURL } from 'node:url';
-import { checkEqual, check, eachTarget, exampleRoom, main, newContext, open, pageFile, results, row, typeRoom } from './browser.mjs';
+import { checkEqual, check, eachTarget, exampleRoom, facts, main, newContext, open, pageFile, results, row, typeRoom } from './browser.mjs';
 
+const [, height] = facts.entryBoxes;
 const phone = { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true };
 
 // Every control and caption: its box on the screen and its text size.
@@ -30,7 +31,7 @@ await main(async (browser) => {
                 }
             }
             const decimal = controls.filter((c) => c.inputmode === 'decimal').map((c) => c.id);
-            checkEqual('decimal keypad', ['Text1', 'Text2', 'Text3', 'Text4', 'Text5'], decimal);
+            checkEqual('decimal keypad', facts.entryBoxes, decimal);
         });
         await row(`${target}: the example room typed by tap and keys`, async () => {
             await typeRoom(page, exampleRoom, (box) => box.tap());
@@ -38,21 +39,21 @@ await main(async (browser) => {
             checkEqual('class line', 'Подойдет сплит-система класса 12 (3,52 кВт).', (await page.locator('#PowerClass').innerText()).trim());
         });
         await row(`${target}: the notice's button brings the number back`, async () => {
-            await page.locator('#Text2').tap();
+            await page.locator(`#${height}`).tap();
             await page.keyboard.type('x');
             checkEqual('button', 'Вернуть «2,8»', await page.locator('#NoticeUndo').innerText());
             const button = await page.locator('#NoticeUndo').boundingBox();
             check('button target', button.width >= 44 && button.height >= 44, '44 × 44 or more', button);
             await page.locator('#NoticeUndo').tap();
-            checkEqual('box', '2,8', await page.locator('#Text2').inputValue());
+            checkEqual('box', '2,8', await page.locator(`#${height}`).inputValue());
             checkEqual('results', ['70', '3,3'], await results(page));
         });
     }, phone);
     await row('page: an address with the room reproduces it', async () => {
         const context = await newContext(browser, phone);
-        const { page } = await open(context, `${pathToFileURL(pageFile).href}#25;2,8;3;2;1000;солнечную`);
-        checkEqual('boxes', exampleRoom, await Promise.all(exampleRoom.map((_, i) => page.locator(`#Text${i + 1}`).inputValue())));
-        checkEqual('side', 'солнечную', await page.locator('#Combo1 option:checked').innerText());
+        const { page } = await open(context, `${pathToFileURL(pageFile).href}#${[...exampleRoom, 'солнечную'].join(';')}`);
+        checkEqual('boxes', exampleRoom, await Promise.all(facts.entryBoxes.map((box) => page.locator(`#${box}`).inputValue())));
+        checkEqual('side', 'солнечную', await page.locator(`#${facts.selector} option:checked`).innerText());
         checkEqual('results', ['70', '4'], await results(page));
         await context.close();
     });

@@ -1,4 +1,4 @@
-// The room in the address after "#": five box texts and the side's text,
+// The room in the address after "#": the entry boxes' texts and the side's text,
 // separated by ";", each percent-encoded but for its commas, so that
 // "#25;2,8;3;2;1000;солнечную" reads as it is typed.
 

@@ -2,11 +2,12 @@
 """The Qt window as a screen reader meets it, through AT-SPI.
 
 Run on an X display (the offscreen platform has no accessibility bridge)
-inside a D-Bus session:  check_accessibility.py PROGRAM
+inside a D-Bus session:  check_accessibility.py PROGRAM FACTS [PAGE]
 Exits 0 when every row holds, 1 when one fails, 77 when no AT-SPI bus can be
 started, which only says that this machine cannot run the check.
 """
 
+import json
 import os
 import signal
 import subprocess
@@ -26,37 +27,49 @@ warnings.simplefilter("ignore", DeprecationWarning)
 
 SKIP = 77
 PAGE = "(the company page)"  # CMake passes the address itself
-EXAMPLE_ROOM = {"Text1": "25", "Text2": "2,8", "Text3": "3", "Text4": "2", "Text5": "1000"}
 
-# One row per control of the form: its name there, the role and name a
-# screen reader announces, a part of its description ("" for none), and
-# whether it is focusable and read-only. Qt calls every line edit editable,
-# the result boxes too, so only read-only tells them apart.
-# fmt: off
-ROWS = [
-    # control   role                   name                          description                   focus  read-only
-    ("Label57", Atspi.Role.LABEL,      "Компания",                   "",                           False, True ),
-    ("Label55", Atspi.Role.LINK,       "ОРНИК",                      PAGE,                         True,  False),
-    ("Label56", Atspi.Role.LINK,       "ВЕЙМ",                       PAGE,                         True,  False),
-    ("Label2",  Atspi.Role.LABEL,      "Площадь, кв. м",             "",                           False, True ),
-    ("Text1",   Atspi.Role.TEXT,       "Площадь, кв. м",             "",                           True,  False),
-    ("Label3",  Atspi.Role.LABEL,      "Высота потолка, м",          "",                           False, True ),
-    ("Text2",   Atspi.Role.TEXT,       "Высота потолка, м",          "",                           True,  False),
-    ("Label4",  Atspi.Role.LABEL,      "Кол-во человек",             "",                           False, True ),
-    ("Text3",   Atspi.Role.TEXT,       "Кол-во человек",             "",                           True,  False),
-    ("Label8",  Atspi.Role.LABEL,      "Объем помещения, куб. м",    "",                           False, True ),
-    ("Text6",   Atspi.Role.TEXT,       "Объем помещения, куб. м",    "Объем помещения: 70 куб. м", True,  True ),
-    ("Label5",  Atspi.Role.LABEL,      "Кол-во компьютеров",         "",                           False, True ),
-    ("Text4",   Atspi.Role.TEXT,       "Кол-во компьютеров",         "",                           True,  False),
-    ("Label9",  Atspi.Role.LABEL,      "Мощность кондиционера, кВт", "",                           False, True ),
-    ("Text7",   Atspi.Role.TEXT,       "Мощность кондиционера, кВт", "класса 12",                  True,  True ),
-    ("Label10", Atspi.Role.LABEL,      "Мощность эл. приборов, Вт",  "",                           False, True ),
-    ("Text5",   Atspi.Role.TEXT,       "Мощность эл. приборов, Вт",  "",                           True,  False),
-    ("Combo1",  Atspi.Role.COMBO_BOX,  "теневую",                    "",                           True,  False),
-    ("Label6",  Atspi.Role.LABEL,      "Окна выходят на",            "",                           False, True ),
-    ("Label7",  Atspi.Role.LABEL,      "сторону",                    "",                           False, True ),
-]
-# fmt: on
+# What a screen reader announces for each kind of control of the form. Qt
+# calls every line edit editable, the result boxes too, so only read-only
+# tells them apart: (role, focusable, read-only).
+ROLES = {
+    "Caption": (Atspi.Role.LABEL, False, True),
+    "Link": (Atspi.Role.LINK, True, False),
+    "EntryBox": (Atspi.Role.TEXT, True, False),
+    "ResultBox": (Atspi.Role.TEXT, True, True),
+    "Selector": (Atspi.Role.COMBO_BOX, True, False),
+}
+
+# The side the list shows at start, which it is announced by.
+SELECTOR_NAME = "теневую"
+
+# A part of each description a control has; every other control has none.
+DESCRIPTIONS = {
+    "Label55": PAGE,
+    "Label56": PAGE,
+    "Text6": "Объем помещения: 70 куб. м",
+    "Text7": "класса 12",
+}
+
+
+def rows_of(facts):
+    """One row per control of the form, in its table's order: its name there,
+    the role and name a screen reader announces, a part of its description
+    ("" for none), and whether it is focusable and read-only. A box is named
+    by the caption that names it."""
+    captions = {c["labelFor"]: c["caption"] for c in facts["controls"] if c["labelFor"]}
+    rows = []
+    for control in facts["controls"]:
+        name = control["name"]
+        kind = "Link" if control["link"] else control["kind"]
+        role, focusable, read_only = ROLES[kind]
+        if control["kind"] == "Caption":
+            label = control["caption"]
+        elif control["kind"] == "Selector":
+            label = SELECTOR_NAME
+        else:
+            label = captions[name]
+        rows.append((name, role, label, DESCRIPTIONS.get(name, ""), focusable, read_only))
+    return rows
 
 
 def a11y_bus_reachable():
@@ -147,8 +160,10 @@ def on_session_bus(pid):
 
 def main():
     program = sys.argv[1]
-    page = sys.argv[2] if len(sys.argv) > 2 else PAGE
-    rows = [row[:3] + ((page if row[3] == PAGE else row[3]),) + row[4:] for row in ROWS]
+    with open(sys.argv[2], encoding="utf-8") as file:
+        facts = json.load(file)
+    page = sys.argv[3] if len(sys.argv) > 3 else PAGE
+    rows = [row[:3] + ((page if row[3] == PAGE else row[3]),) + row[4:] for row in rows_of(facts)]
     try:
         Gio.bus_get_sync(Gio.BusType.SESSION, None)
     except GLib.Error as error:
@@ -168,13 +183,13 @@ def main():
             if not a11y_bus_reachable():
                 return SKIP
             Atspi.init()
-            return check(child, rows, log, page)
+            return check(child, rows, facts, log, page)
         finally:
             child.send_signal(signal.SIGTERM)
             child.wait(10)
 
 
-def check(child, rows, log, page):
+def check(child, rows, facts, log, page):
     app = wait_for("the program on the AT-SPI desktop", lambda: application_of(child.pid))
     app.set_cache_mask(Atspi.Cache.NONE)
     window = wait_for("its window", lambda: app.get_child_count() > 0 and app.get_child_at_index(0))
@@ -182,9 +197,9 @@ def check(child, rows, log, page):
     by_name = {row[0]: node for row, node in zip(rows, controls)}
     # The results, and with them the result boxes' descriptions, as a
     # screen reader's user would get them by typing.
-    for box, text in EXAMPLE_ROOM.items():
+    for box, text in facts["exampleRoom"].items():
         Atspi.EditableText.set_text_contents(by_name[box], text)
-    wait_for("the results", lambda: Atspi.Text.get_text(by_name["Text7"], 0, -1) == "3,3", 10)
+    wait_for("the results", lambda: Atspi.Text.get_text(by_name[facts["resultBoxes"][-1]], 0, -1) == "3,3", 10)
 
     failures = 0
     for name, role, label, description, *states in rows:
@@ -203,7 +218,8 @@ def check(child, rows, log, page):
                   f"focusable, read-only={tuple(states)}")
 
     # Following each link through its action opens the company page once.
-    for expected, name in enumerate(("Label55", "Label56"), start=1):
+    links = [name for name in facts["keyboardOrder"] if any(c["name"] == name and c["link"] for c in facts["controls"])]
+    for expected, name in enumerate(links, start=1):
         pressed = press(by_name[name])
         deadline = time.monotonic() + 5
         while len(pages_in(log)) < expected and time.monotonic() < deadline:
