@@ -89,7 +89,7 @@ while IFS='|' read -r row failures npm_error status last; do
     new_machine 0 "" 0 ""
     echo "$failures" >"$STAND_IN_STATE/npm_failures"
     printf '%b\n' "$npm_error" >"$STAND_IN_STATE/npm_error"
-    output=$(bash "$root/tests/web/npm_ci.sh" npm --prefer-offline 2>/dev/null)
+    output=$(bash "$root/scripts/npm_ci.sh" npm --prefer-offline 2>/dev/null)
     got_status=$?
     ok=1
     check "$row" "exit status" "$status" "$got_status" || ok=0
