@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <random>
 #include <thread>
 #include <vector>
@@ -87,9 +88,14 @@ void Report(const std::vector<SweepRow>& rows, int jobs)
 {
     std::vector<SweepResult> results(rows.size());
     std::atomic<std::size_t> next{0};
+    std::mutex progress;
     const auto work = [&]() {
         for (std::size_t at = next++; at < rows.size(); at = next++) {
             results[at] = Compare(rows[at]);
+            // A run of hours tells how far it is.
+            const std::lock_guard<std::mutex> lock(progress);
+            std::fprintf(stderr, "%s: %llu differ\n", rows[at].Name.c_str(),
+                         static_cast<unsigned long long>(results[at].Differing));
         }
     };
     std::vector<std::thread> threads;
@@ -105,18 +111,21 @@ void Report(const std::vector<SweepRow>& rows, int jobs)
     }
 }
 
-// One row per sign and exponent field: 2^23 singles each.
+// One row per exponent field and sign, 2^23 singles each; the whole numbers
+// from field 150 on take longest, so they come last.
 std::vector<SweepRow> EverySingle()
 {
     std::vector<SweepRow> rows;
-    for (std::uint32_t top = 0; top < 512; ++top) {
-        const std::uint32_t first = top << 23;
-        rows.push_back(
-            {"sign and exponent field " + std::to_string(top), std::uint64_t{1} << 23, [first](const Visit& visit) {
-                 for (std::uint32_t low = 0; low < (1U << 23); ++low) {
-                     visit(first | low);
-                 }
-             }});
+    for (std::uint32_t field = 0; field < 256; ++field) {
+        for (const std::uint32_t sign : {0U, SignBit}) {
+            const std::uint32_t first = sign | field << 23;
+            const std::string name = (sign != 0 ? "negative" : "positive") + std::string(", exponent field ");
+            rows.push_back({name + std::to_string(field), std::uint64_t{1} << 23, [first](const Visit& visit) {
+                                for (std::uint32_t low = 0; low < (1U << 23); ++low) {
+                                    visit(first | low);
+                                }
+                            }});
+        }
     }
     return rows;
 }
