@@ -145,6 +145,29 @@ constexpr double LargestCountable = 1e15;
 // reads this space as a group separator.
 constexpr std::u16string_view NarrowNoBreakSpace = u"\u202F";
 
+// The count of 1/unit in a magnitude below 10^15, exact halves to even.
+// Worked on the significand as a whole number: the product in double
+// precision would round once before the count is rounded, and from about
+// 10^12 on it has no room for the last decimal at all.
+std::int64_t UnitsIn(double magnitude, std::int64_t unit)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, SignificandBits<double>));
+    // magnitude = significand / 2^shift; below 10^15 the shift is at least 3.
+    const int shift = SignificandBits<double> - exponent;
+    if (shift >= 64) {
+        return 0;
+    }
+    // Below 2^53 × 1000, so within 64 bits.
+    const std::uint64_t scaled = significand * static_cast<std::uint64_t>(unit);
+    const std::uint64_t below = scaled >> shift;
+    const std::uint64_t rest = scaled - (below << shift);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    const bool up = rest > half || (rest == half && below % 2 != 0);
+    return static_cast<std::int64_t>(up ? below + 1 : below);
+}
+
 std::u16string Grouped(const std::u16string& digits, std::u16string_view separator)
 {
     std::u16string text;
@@ -217,8 +240,7 @@ std::u16string GroupedText(double value, int decimals, const NumberLocale& local
     std::u16string whole;
     std::int64_t fraction = 0;
     if (magnitude < LargestCountable) {
-        // nearbyint rounds exact halves to even, as the result boxes do.
-        const auto count = static_cast<std::int64_t>(std::nearbyint(magnitude * static_cast<double>(unit)));
+        const std::int64_t count = UnitsIn(magnitude, unit);
         const std::string digits = std::to_string(count / unit);
         whole.assign(digits.begin(), digits.end());
         fraction = count % unit;
