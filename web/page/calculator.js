@@ -19,7 +19,6 @@ function acpowerParts(root, engine, options) {
     notice: find("Notice"),
     hint: find("Hint"),
     powerClass: find("PowerClass"),
-    narrow: window.matchMedia(form.narrow),
     id: engine.create(engine.separator),
     // The number each box offers back after an emptying, and whether the
     // browser's history cannot, so that the undo keys are answered here.
@@ -51,8 +50,9 @@ function acpowerNotices(ui) {
 
   ui.showNotice = (box, text, number) => {
     notice.replaceChildren(text);
-    // A phone has no Ctrl+Z: the notice offers the number back itself.
-    if (number !== "" && ui.narrow.matches) {
+    // A phone has no Ctrl+Z: the notice offers the number back itself. The
+    // form's layout, with its keys, hides the button; the one column shows it.
+    if (number !== "") {
       const undo = document.createElement("button");
       undo.type = "button";
       undo.id = "NoticeUndo";
