@@ -130,7 +130,8 @@ std::string FormFacts(std::string_view cursorHotSpot, bool withLook)
     }
     return "const ACPOWER_FORM={entries:[" + entries + "],results:[" + results
         + "],selector:" + JsString(form::SideSelector) + ",first:" + JsString(form::TabOrder().front()->Name)
-        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",title:" + JsString(Utf8(form::Form1.Title))
+        + ",noticeMs:" + std::to_string(NoticeMilliseconds) + ",touch:" + JsString(TouchQuery)
+        + ",restoreButton:" + JsString(Utf8(RestoreButtonCaption)) + ",title:" + JsString(Utf8(form::Form1.Title))
         + ",cursorMark:" + JsString(LinkCursorMark)
         + (withLook ? ",markup:" + JsString(FormMarkup()) + ",style:" + JsString(FormStyle(cursorHotSpot)) : "")
         + "};\n";

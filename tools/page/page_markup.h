@@ -31,6 +31,7 @@ std::string FormMarkup();
 // WideFromPx of that width on a screen with a fine pointer, and one column
 // below or under a finger.
 inline constexpr int WideFromPx = 760;
+inline constexpr std::string_view TouchQuery = "(pointer:coarse)";
 // The link cursor's address is left as LinkCursorMark: the single page
 // inlines the cursor, the element points at the file beside its script.
 inline constexpr std::string_view LinkCursorMark = "ACPOWER_LINK_CURSOR";

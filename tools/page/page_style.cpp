@@ -99,7 +99,8 @@ std::string WideLayout()
 {
     const int formWidth = Pixels(form::Form1.ClientWidth) + 2 * MarginPx;
     const int formHeight = Pixels(form::Form1.ClientHeight) + 2 * MarginPx;
-    std::string css = "@media not (pointer:coarse){@container (min-width:" + std::to_string(WideFromPx) + "px){";
+    std::string css
+        = "@media not " + std::string(TouchQuery) + "{@container (min-width:" + std::to_string(WideFromPx) + "px){";
     css += ".acpower-form{--u:min(100cqw/" + std::to_string(formWidth) + "," + std::to_string(LargestScale)
         + "px);display:block;position:relative;padding:0;margin:0 auto;width:" + Scaled(formWidth)
         + ";height:" + Scaled(formHeight) + ";font-size:" + Scaled(FontPixels(form::Form1.DefaultFont)) + "}";
@@ -111,7 +112,7 @@ std::string WideLayout()
     // the results; the explanation, too long for that, under the form, below
     // the results. The script's own places are overridden.
     const int left = Pixels(form::FindControl("Label7")->Rect.Left) + MarginPx;
-    css += "#Notice{left:" + Scaled(left) + "!important;top:" + Scaled(MarginPx)
+    css += "#Notice,#Hint{width:max-content}#Notice{left:" + Scaled(left) + "!important;top:" + Scaled(MarginPx)
         + "!important;max-width:" + Scaled(formWidth - left - MarginPx) + "}";
     css += "#Hint{left:auto!important;right:" + Scaled(MarginPx) + ";top:" + Scaled(formHeight) + "!important}";
     for (const Group& group : Groups()) {

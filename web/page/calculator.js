@@ -19,7 +19,7 @@ function acpowerParts(root, engine, options) {
     notice: find("Notice"),
     hint: find("Hint"),
     powerClass: find("PowerClass"),
-    id: engine.create(engine.separator),
+    id: acpowerCreate(engine, form),
     // The number each box offers back after an emptying, and whether the
     // browser's history cannot, so that the undo keys are answered here.
     restorable: entries.map(() => ""),
@@ -28,6 +28,16 @@ function acpowerParts(root, engine, options) {
     noticeTimer: 0,
     hintBox: null,
   };
+}
+
+// A calculator of the engine's; on a touch screen its notices name the
+// notice's button, since there is no undo key to name.
+function acpowerCreate(engine, form) {
+  const id = engine.create(engine.separator);
+  if (window.matchMedia(form.touch).matches) {
+    engine.touch(id);
+  }
+  return id;
 }
 
 // The notice under a box that the engine emptied or warned about.
@@ -56,7 +66,7 @@ function acpowerNotices(ui) {
       const undo = document.createElement("button");
       undo.type = "button";
       undo.id = "NoticeUndo";
-      undo.textContent = "Вернуть «" + number + "»";
+      undo.textContent = ui.form.restoreButton + " «" + number + "»";
       undo.addEventListener("click", () => ui.restore(box));
       notice.append(undo);
     }
