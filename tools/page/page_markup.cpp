@@ -2,10 +2,12 @@
 
 #include "core/hints.h"
 #include "form/bindings.h"
+#include "form/colours.h"
 #include "form/company_page.h"
 #include "form/form1.h"
 #include "tools/encoding/text_out.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -135,6 +137,27 @@ std::string FormFacts(std::string_view cursorHotSpot, bool withLook)
         + ",cursorMark:" + JsString(LinkCursorMark)
         + (withLook ? ",markup:" + JsString(FormMarkup()) + ",style:" + JsString(FormStyle(cursorHotSpot)) : "")
         + "};\n";
+}
+
+std::string ThemeColour()
+{
+    const form::Rgb& face = form::ClassicLight.Window;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", face.Red, face.Green, face.Blue);
+    return hex;
+}
+
+std::string SiteManifest()
+{
+    const auto entry = [](std::string_view name, std::string_view size, std::string_view purpose) {
+        return std::string(R"({"src":")") + std::string(name) + R"(","sizes":")" + std::string(size)
+            + R"(","type":"image/png")" + std::string(purpose) + "}";
+    };
+    return std::string("{\n") + R"("name":)" + JsString(Utf8(form::Form1.Title)) + ",\n" + R"("short_name":)"
+        + JsString(Utf8(ShortName)) + ",\n" + R"("lang":"ru","dir":"ltr","start_url":"./","scope":"./",)" + "\n"
+        + R"("display":"standalone","theme_color":")" + ThemeColour() + R"(","background_color":")" + ThemeColour()
+        + "\",\n" + R"("icons":[)" + entry("icon-192.png", "192x192", "") + "," + entry("icon-512.png", "512x512", "")
+        + "," + entry("icon-maskable-512.png", "512x512", R"(,"purpose":"maskable")") + "]\n}\n";
 }
 
 std::string FormTitle()

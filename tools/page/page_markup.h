@@ -46,6 +46,12 @@ form::Rgb DarkenedFor(const form::Rgb& colour, const form::Rgb& ground, double r
 // which the element puts into its shadow root.
 std::string FormFacts(std::string_view cursorHotSpot, bool withLook);
 
+// The site folder's web app manifest, and the colour of its bars: the
+// window's face, which the page is drawn on.
+inline constexpr std::u16string_view ShortName = u"Кондиционер";
+std::string SiteManifest();
+std::string ThemeColour();
+
 // The form's title, for the page's <title>.
 std::string FormTitle();
 
