@@ -110,11 +110,11 @@ std::string WideLayout()
     css += ".acpower a,.acpower input,.acpower select,.acpower-caption{min-height:0;min-width:0}";
     // Notes go where the form has nothing: right of the entry boxes, above
     // the results; the explanation, too long for that, under the form, below
-    // the results. The script's own places are overridden.
+    // the results.
     const int left = Pixels(form::FindControl("Label7")->Rect.Left) + MarginPx;
-    css += "#Notice,#Hint{width:max-content}#Notice{left:" + Scaled(left) + "!important;top:" + Scaled(MarginPx)
-        + "!important;max-width:" + Scaled(formWidth - left - MarginPx) + "}";
-    css += "#Hint{left:auto!important;right:" + Scaled(MarginPx) + ";top:" + Scaled(formHeight) + "!important}";
+    css += "#Notice,#Hint{width:max-content}#Notice{left:" + Scaled(left) + ";top:" + Scaled(MarginPx)
+        + ";max-width:" + Scaled(formWidth - left - MarginPx) + "}";
+    css += "#Hint{right:" + Scaled(MarginPx) + ";top:" + Scaled(formHeight) + "}";
     for (const Group& group : Groups()) {
         for (const auto* captions : {&group.Before, &group.After}) {
             for (const form::Control* caption : *captions) {

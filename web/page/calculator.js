@@ -43,14 +43,7 @@ function acpowerCreate(engine, form) {
 // The notice under a box that the engine emptied or warned about.
 function acpowerNotices(ui) {
   const notice = ui.notice;
-  // Under the box, moved left when it would stick out of the form.
-  ui.placeUnder = (element, box) => {
-    element.style.left = "0px";
-    element.style.top = box.offsetTop + box.offsetHeight + 1 + "px";
-    const room = ui.root.clientWidth - element.offsetWidth;
-    element.style.left = Math.max(0, Math.min(box.offsetLeft, room)) + "px";
-  };
-
+  // Its place is the style's, by the box it names (data-box).
   ui.hideNotice = () => {
     clearTimeout(ui.noticeTimer);
     notice.hidden = true;
@@ -72,7 +65,6 @@ function acpowerNotices(ui) {
     }
     notice.dataset.box = box.id;
     notice.hidden = false;
-    ui.placeUnder(notice, box);
     ui.noticeTimer = setTimeout(ui.hideNotice, ui.form.noticeMs);
   };
 }
@@ -100,7 +92,6 @@ function acpowerResults(ui) {
     hint.hidden = false;
     box.setAttribute("aria-describedby", "Hint");
     ui.hintBox = box;
-    ui.placeUnder(hint, box);
   };
 
   ui.showResults = (texts) => {
