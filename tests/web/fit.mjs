@@ -23,6 +23,7 @@ const measure = (page) => page.evaluate(() => {
     return {
         outer: rect(element ?? root.querySelector('.acpower')),
         notice: rect(root.getElementById('Notice')),
+        hint: rect(root.getElementById('Hint')),
         controls: controls.map((c) => ({ id: c.id, caption: c.classList.contains('acpower-caption'), ...rect(c),
             fits: c.scrollWidth <= c.clientWidth + 1, font: parseFloat(getComputedStyle(c).fontSize) })),
         sideways: document.scrollingElement.scrollWidth - innerWidth,
@@ -83,6 +84,23 @@ await main(async (browser) => {
         checkFits(seen);
         await context.close();
     });
+    // The form's layout at its smallest and largest: a note and the power's
+    // explanation lie over no control.
+    for (const width of [760, 1280]) {
+        await row(`the element in a ${width} px container: the notice and the explanation cover nothing`, async () => {
+            const context = await newContext(browser, desktop);
+            const { page } = await open(context, `${server.url}/in${width}`);
+            await typeRoom(page, exampleRoom);
+            await page.keyboard.press('x');
+            await page.locator('#Text7').hover();
+            const seen = await measure(page);
+            const under = (note) => seen.controls.filter((c) => overlap(c, seen[note])).map((c) => c.id);
+            check('notice shown', seen.notice.bottom > seen.notice.top, 'a box', seen.notice);
+            checkEqual('controls under the notice', [], under('notice'));
+            checkEqual('controls under the explanation', [], under('hint'));
+            await context.close();
+        });
+    }
     for (const viewport of phones) {
         await row(`a ${viewport.width} × ${viewport.height} phone: results in view from every box, the notice covers nothing`, async () => {
             const context = await newContext(browser, { viewport, hasTouch: true, isMobile: true });

@@ -105,14 +105,14 @@ std::string WideLayout()
         + "px);display:block;position:relative;padding:0;margin:0 auto;width:" + Scaled(formWidth)
         + ";height:" + Scaled(formHeight) + ";font-size:" + Scaled(FontPixels(form::Form1.DefaultFont)) + "}";
     css += ".acpower-group{display:contents}.acpower-group>*{position:absolute}#PowerClass,#NoticeUndo{display:none}";
-    css += ".acpower-live{position:absolute;left:0;top:0;right:0;height:0;margin:0}#Hint{position:absolute;margin:0}";
+    css += ".acpower-live{position:absolute;left:0;top:0;right:0;height:0;margin:0}#Hint{margin:0}";
     // What the one column sets for fingers, undone.
     css += ".acpower a,.acpower input,.acpower select,.acpower-caption{min-height:0;min-width:0}";
     // Notes go where the form has nothing: right of the entry boxes, above
     // the results; the explanation, too long for that, under the form, below
     // the results.
     const int left = Pixels(form::FindControl("Label7")->Rect.Left) + MarginPx;
-    css += "#Notice,#Hint{width:max-content}#Notice{left:" + Scaled(left) + ";top:" + Scaled(MarginPx)
+    css += "#Notice,#Hint{position:absolute;width:max-content}#Notice{left:" + Scaled(left) + ";top:" + Scaled(MarginPx)
         + ";max-width:" + Scaled(formWidth - left - MarginPx) + "}";
     css += "#Hint{right:" + Scaled(MarginPx) + ";top:" + Scaled(formHeight) + "}";
     for (const Group& group : Groups()) {
