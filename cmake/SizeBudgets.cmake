@@ -14,7 +14,7 @@ set(ACPOWER_SIZE_BUDGET_deb 92000)
 set(ACPOWER_SIZE_BUDGET_wasm 40000)
 set(ACPOWER_SIZE_BUDGET_page 91000)
 set(ACPOWER_SIZE_BUDGET_element 77500)
-set(ACPOWER_SIZE_BUDGET_site-zip 67000)
+set(ACPOWER_SIZE_BUDGET_site-zip 66000)
 
 # A test that fails when a file is over its budget:
 #   acpower_add_size_test(NAME <test> FILES <budget>=<file or glob> ...)

@@ -31,6 +31,18 @@ function serveFolder() {
     }))));
 }
 
+// Until the new worker alone is active, controls the page and keeps its
+// cache: polled here, since a page function's promise is not awaited by a wait.
+async function until(page, holds, arg) {
+    for (let tries = 0; tries < 100; tries++) {
+        if (await page.evaluate(holds, arg)) {
+            return;
+        }
+        await page.waitForTimeout(100);
+    }
+    throw new Error('the new worker never took over alone');
+}
+
 const ready = (page) => page.locator('.acpower[data-ready]').waitFor({ state: 'attached' });
 const controlled = (page) => page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -66,7 +78,11 @@ await main(async () => {
         await row('the next build\'s worker replaces the cache and the page', async () => {
             site.folder = second;
             await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
-            await page.waitForFunction((name) => caches.keys().then((keys) => keys.join() === name), cacheOf(second));
+            await until(page, async (name) => {
+                const registration = await navigator.serviceWorker.getRegistration();
+                const settled = !registration.installing && !registration.waiting && registration.active?.state === 'activated';
+                return settled && navigator.serviceWorker.controller === registration.active && (await caches.keys()).join() === name;
+            }, cacheOf(second));
             await page.reload();
             await ready(page);
             const served = await page.evaluate(() => document.querySelector('style').textContent.includes('.acpower-next{}'));

@@ -1,18 +1,21 @@
 # Packs the site folder into one ZIP whose bytes depend on its files alone:
-# the names sorted, every entry dated SOURCE_DATE_EPOCH (1980, the format's
-# first day, without it).
+# the names sorted, every file dated SOURCE_DATE_EPOCH (1980, the format's
+# first day, without it), in UTC, and no extra fields (Info-ZIP's -X), where
+# CMake's own archiver would store each file's access and change times.
 #   cmake -DSITE=<site folder> -DOUT=<archive> -P zip_site.cmake
-# string(TIMESTAMP) gives SOURCE_DATE_EPOCH when it is set.
-if("$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
-    set(stamp "1980-01-01 00:00:00 UTC")
-else()
-    string(TIMESTAMP stamp "%Y-%m-%d %H:%M:%S UTC" UTC)
+find_program(ACPOWER_ZIP zip REQUIRED)
+set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+if(epoch STREQUAL "")
+    set(epoch 315532800)
 endif()
 file(GLOB names RELATIVE "${SITE}" "${SITE}/*")
 list(SORT names)
 file(REMOVE "${OUT}")
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${OUT}" --format=zip "--mtime=${stamp}" -- ${names}
-                WORKING_DIRECTORY "${SITE}" RESULT_VARIABLE failed)
+execute_process(COMMAND touch -d @${epoch} -- ${names} WORKING_DIRECTORY "${SITE}" RESULT_VARIABLE failed)
+if(NOT failed)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ACPOWER_ZIP} -q -X -D -9 "${OUT}" -- ${names}
+                    WORKING_DIRECTORY "${SITE}" RESULT_VARIABLE failed)
+endif()
 if(failed)
     message(FATAL_ERROR "zip_site: cannot pack ${SITE}: ${failed}")
 endif()
