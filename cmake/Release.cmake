@@ -86,6 +86,8 @@ foreach(part IN LISTS PARTS)
         acpower_release_file("${page}/acpower-calculator.js" acpower-calculator-${VERSION}.js)
         # The element looks for its cursor beside itself under this one name.
         acpower_release_file("${page}/acpower-link.cur" acpower-link.cur)
+        # The site folder: the page as index.html, installable and offline.
+        acpower_release_file("${page}/acpower-${VERSION}-site.zip" acpower-${VERSION}-site.zip)
     else()
         message(FATAL_ERROR "Release: no part named ${part} (deb, windows, windows64, web)")
     endif()

@@ -71,6 +71,14 @@ std::u16string RestoreHint(std::u16string_view restorable)
     return u"; Ctrl+Z — вернуть " + Quoted(restorable);
 }
 
+std::u16string RestoreByButtonHint(std::u16string_view restorable)
+{
+    if (restorable.empty()) {
+        return {};
+    }
+    return u"; кнопка «" + std::u16string(RestoreButtonCaption) + u"» ниже вернет " + Quoted(restorable);
+}
+
 const SplitSystemClass* SmallestCoveringClass(float kilowatts)
 {
     for (const SplitSystemClass& each : SplitSystemClasses) {

@@ -33,6 +33,13 @@ std::u16string EmptiedBoxNotice(std::u16string_view text, ParseStatus why);
 // "; Ctrl+Z — вернуть «2,8»"; empty when there is none.
 std::u16string RestoreHint(std::u16string_view restorable);
 
+// The caption of the button a touch screen's notice brings the number back
+// with, and what such a notice adds in place of RestoreHint, naming the
+// button rather than a key the screen has not: "; кнопка «Вернуть» ниже
+// вернет «2,8»"; empty when there is none.
+inline constexpr std::u16string_view RestoreButtonCaption = u"Вернуть";
+std::u16string RestoreByButtonHint(std::u16string_view restorable);
+
 // Household split systems are sold by class, the nominal cooling capacity in
 // thousands of BTU/h.
 struct SplitSystemClass {

@@ -34,4 +34,15 @@ icotool --create --bit-depth=32 --output="$windows/acpower.ico" \
     --raw="$art/acpower-256.png"
 icotool --create --cursor --bit-depth=32 --hotspot-x=12 --hotspot-y=1 --output="$windows/link-cursor.cur" \
     "$art/link-cursor.png"
-echo "Wrote the rendered icons in $art, and acpower.ico and link-cursor.cur in $windows"
+# The web site's icons: the drawing alone at the sizes an install asks for,
+# and, on the window's grey, inside the circle a launcher's mask keeps (the
+# maskable one) and on an opaque square (the apple-touch-icon).
+web=$ACPOWER_ROOT/resources/web
+for size in 192 512; do
+    rsvg-convert --width=$size --height=$size --output="$web/icon-$size.png" "$art/acpower.svg"
+done
+rsvg-convert --page-width=512 --page-height=512 --left=112 --top=112 --width=288 --height=288 \
+    --background-color='#f0f0f0' --output="$web/icon-maskable-512.png" "$art/acpower.svg"
+rsvg-convert --page-width=180 --page-height=180 --left=18 --top=18 --width=144 --height=144 \
+    --background-color='#f0f0f0' --output="$web/apple-touch-icon.png" "$art/acpower.svg"
+echo "Wrote the rendered icons in $art and $web, and acpower.ico and link-cursor.cur in $windows"

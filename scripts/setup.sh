@@ -114,8 +114,9 @@ ACPOWER_WEB_TEST_PACKAGES=(
 # WebAssembly C and C++ libraries and compiler-rt builtins for wasm32 (the
 # engine's module and its checks), fast_float for decimals (libc++ for wasm32
 # has no float from_chars), g++ for the host tree that prints the native
-# engine's texts, and Node to run the module. The release builds the module
-# too, with the same compilers and libraries.
+# engine's texts, Node to run the module, and Info-ZIP's zip, which packs the
+# site folder. The release builds the module too, with the same compilers
+# and libraries.
 ACPOWER_WASM_PACKAGES=(
     clang-14
     lld-14
@@ -132,12 +133,13 @@ ACPOWER_WEB_ENGINE_PACKAGES=(
     "${ACPOWER_WASM_PACKAGES[@]}"
     nodejs
     npm
+    zip
 )
 
 # What `cmake --workflow --preset release` needs: the build of every tree that
 # makes a package (the .deb's, the Windows compilers and NSIS, the web
-# engine's without Node, whose tests the release does not run), and git,
-# whose last commit dates the release. The release check compares the two
+# engine's without Node, whose tests the release does not run, and zip for
+# the site folder), and git, whose last commit dates the release. The release check compares the two
 # builds and shows how they differ with diffoscope (the minimal flavour reads
 # the .deb, the ZIP and the text files; the installers it shows as bytes).
 ACPOWER_RELEASE_PACKAGES=(
@@ -147,6 +149,7 @@ ACPOWER_RELEASE_PACKAGES=(
     g++-mingw-w64-x86-64
     nsis
     "${ACPOWER_WASM_PACKAGES[@]}"
+    zip
     git
 )
 ACPOWER_RELEASE_CHECK_PACKAGES=(

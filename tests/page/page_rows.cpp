@@ -142,6 +142,49 @@ void RunTextRows()
             [](const Row& row) { CheckEqual<std::string>("bytes", row.Utf8, encoding::Utf8(row.Text)); });
 }
 
+// A control's place in the form's layout, in the form's pixels, as the
+// style writes it: "#Name{left:calc(N*var(--u));top:…;width:…;height:…".
+struct Place {
+    double Left = -1;
+    double Top = -1;
+    double Width = -1;
+    double Height = -1;
+};
+
+Place PlaceIn(const std::string& style, std::string_view name)
+{
+    Place place;
+    double* parts[] = {&place.Left, &place.Top, &place.Width, &place.Height};
+    std::size_t at = style.find("#" + std::string(name) + "{left:calc(");
+    for (double* part : parts) {
+        at = style.find("calc(", at);
+        if (at == std::string::npos) {
+            return Place{};
+        }
+        at += 5;
+        *part = std::stod(style.substr(at, style.find('*', at) - at));
+    }
+    return place;
+}
+
+// Every place is offset by the margin round the form.
+constexpr int MarginPx = 8;
+
+void CheckPlace(const form::Control& control, const Place& place, const Place& box)
+{
+    const auto px = [](int twips) { return static_cast<double>(form::TwipsToPixels(twips, 96)); };
+    const std::string name(control.Name);
+    CheckEqual(name + " left", px(control.Rect.Left) + MarginPx, place.Left);
+    CheckEqual(name + " width", px(control.Rect.Width), place.Width);
+    CheckEqual(name + " height", px(control.Rect.Height), place.Height);
+    const double centre = place.Top + place.Height / 2;
+    const double boxCentre = box.Top + box.Height / 2;
+    Check(name + " centred", centre >= boxCentre - 1 && centre <= boxCentre + 1, Shown(boxCentre), Shown(centre));
+    if (&place == &box) {
+        CheckEqual(name + " top", px(control.Rect.Top) + MarginPx, place.Top);
+    }
+}
+
 void RunMarkupRows()
 {
     const std::string markup = page::FormMarkup();
@@ -187,10 +230,15 @@ void RunMarkupRows()
               "links only", element);
     }
     EndRow();
-    StartRow("style", "each control placed");
-    for (const form::Control& control : form::Form1Controls) {
-        const std::string place = "{#" + std::string(control.Name) + "{left:";
-        Check(std::string(control.Name), style.find(place) != std::string::npos, place, "");
+    StartRow("style", "each control where the form draws it, fifteen twips a pixel, each caption centred on its box");
+    for (const page::Group& group : page::Groups()) {
+        const Place box = PlaceIn(style, group.Focusable->Name);
+        CheckPlace(*group.Focusable, box, box);
+        for (const auto* captions : {&group.Before, &group.After}) {
+            for (const form::Control* caption : *captions) {
+                CheckPlace(*caption, PlaceIn(style, caption->Name), box);
+            }
+        }
     }
     EndRow();
     struct PlaceRow {
@@ -209,6 +257,31 @@ void RunMarkupRows()
     });
 }
 
+// Under a request for more contrast a colour darkens just enough.
+void RunShadeRows()
+{
+    struct Row {
+        const char* Name;
+        form::Rgb Colour;
+        form::Rgb Ground;
+        form::Rgb Expected;
+    };
+    const form::Rgb face{240, 240, 240};
+    const Row rows[] = {
+        {"the form's red on the window's face", {255, 0, 0}, face, {221, 0, 0}},
+        {"a colour that already reads is kept", {0, 0, 192}, face, {0, 0, 192}},
+        {"a mixed colour keeps its hue", {255, 128, 0}, face, {172, 86, 0}},
+        {"on a dark ground no shade reaches it: black", {128, 0, 0}, {20, 20, 20}, {0, 0, 0}},
+    };
+    RunRows("shade", rows, [](const Row& row) {
+        const form::Rgb shade = page::DarkenedFor(row.Colour, row.Ground, 4.5);
+        const auto text = [](const form::Rgb& c) {
+            return std::to_string(c.Red) + "," + std::to_string(c.Green) + "," + std::to_string(c.Blue);
+        };
+        CheckEqual<std::string>("shade", text(row.Expected), text(shade));
+    });
+}
+
 }  // namespace
 }  // namespace acpower::test
 
@@ -219,5 +292,6 @@ int main()
     acpower::test::RunIconRows();
     acpower::test::RunTextRows();
     acpower::test::RunMarkupRows();
+    acpower::test::RunShadeRows();
     return acpower::test::Summary();
 }

@@ -83,6 +83,27 @@ const room = (separator, texts, calculator = engine) => {
 }
 
 {
+    // A touch screen's calculator: its notice names the button, no key; one
+    // beside it keeps the key, and a box with nothing to bring back names neither.
+    const emptied = (touch, texts) => {
+        const id = engine.create(',');
+        if (touch) {
+            engine.touch(id);
+        }
+        let last = null;
+        texts.forEach((text) => (last = engine.entry(id, 1, text)));
+        engine.remove(id);
+        return last.notice;
+    };
+    const cases = [
+        ['touch, a number to bring back', true, ['2,8', '2,8x'], '«2,8x» — не число; поле очищено; кнопка «Вернуть» ниже вернет «2,8»'],
+        ['keys, a number to bring back', false, ['2,8', '2,8x'], '«2,8x» — не число; поле очищено; Ctrl+Z — вернуть «2,8»'],
+        ['touch, nothing to bring back', true, ['x'], '«x» — не число; поле очищено'],
+    ];
+    row('the notice after an emptying names what brings the number back', cases.map(([what, touch, texts, notice]) => [what, emptied(touch, texts), notice]));
+}
+
+{
     // Older Chromium compiles nothing over 4 KB on the page's own thread.
     const Module = WebAssembly.Module;
     WebAssembly.Module = Object.assign(function refuse() {

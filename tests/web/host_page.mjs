@@ -14,7 +14,9 @@ async function seen(browser, url) {
     await typeRoom(page, exampleRoom);
     const layout = await page.evaluate(() => {
         const element = document.querySelector('acpower-calculator');
-        const corner = element.getBoundingClientRect();
+        // From the form's corner: a host's margins move the form, centred in
+        // the element, but must not change it.
+        const corner = element.shadowRoot.querySelector('.acpower-form').getBoundingClientRect();
         return [...element.shadowRoot.querySelectorAll('[id]')].filter((c) => c.getClientRects().length > 0).map((c) => {
             const box = c.getBoundingClientRect();
             return `${c.id} ${Math.round(box.left - corner.left)},${Math.round(box.top - corner.top)} ${Math.round(box.width)}×${Math.round(box.height)}`;

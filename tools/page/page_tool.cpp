@@ -55,7 +55,9 @@ int WriteForm(const std::string& cursorPath, const std::string& directory)
         && WriteFile(directory + "/form.css", acpower::page::FormStyle(spot))
         && WriteFile(directory + "/form-page.js", acpower::page::FormFacts(spot, false))
         && WriteFile(directory + "/form-element.js", acpower::page::FormFacts(spot, true))
-        && WriteFile(directory + "/title.txt", acpower::page::FormTitle());
+        && WriteFile(directory + "/title.txt", acpower::page::FormTitle())
+        && WriteFile(directory + "/theme.txt", acpower::page::ThemeColour())
+        && WriteFile(directory + "/manifest.webmanifest", acpower::page::SiteManifest());
     return written ? 0 : 1;
 }
 

@@ -5,6 +5,7 @@
 #include "core/calculator.h"
 #include "core/window_side.h"
 #include "form/bindings.h"
+#include "web/engine/screen_texts.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -25,6 +26,7 @@ constexpr char16_t FieldSeparator = u'\x1f';
 struct Element {
     std::uint32_t Id;
     acpower::Calculator Engine;
+    bool Touch = false;  // its notices name the notice's button, not a key
 };
 
 // A page holds a few elements, so a list walked from its front finds one as
@@ -62,12 +64,18 @@ const char16_t* Answer(std::initializer_list<std::u16string_view> fields)
     return reply.c_str();
 }
 
-acpower::Calculator* Find(std::uint32_t id)
+Element* FindElement(std::uint32_t id)
 {
     std::forward_list<Element>& elements = Elements();
     const auto found
         = std::find_if(elements.begin(), elements.end(), [id](const Element& element) { return element.Id == id; });
-    return found == elements.end() ? nullptr : &found->Engine;
+    return found == elements.end() ? nullptr : &*found;
+}
+
+acpower::Calculator* Find(std::uint32_t id)
+{
+    Element* element = FindElement(id);
+    return element == nullptr ? nullptr : &element->Engine;
 }
 
 const char16_t* ResultsOf(const acpower::Calculator& element)
@@ -109,16 +117,25 @@ ACPOWER_EXPORT(acpower_shady) std::uint32_t acpower_shady(std::uint32_t id)
     return static_cast<std::uint32_t>(acpower::IndexOf(side));
 }
 
+ACPOWER_EXPORT(acpower_touch) void acpower_touch(std::uint32_t id)
+{
+    Element* element = FindElement(id);
+    if (element != nullptr) {
+        element->Touch = true;
+    }
+}
+
 ACPOWER_EXPORT(acpower_entry) const char16_t* acpower_entry(std::uint32_t id, std::uint32_t field, std::uint32_t units)
 {
-    acpower::Calculator* element = Find(id);
+    Element* element = FindElement(id);
     if (element == nullptr || field >= acpower::AllEntryFields.size()) {
         return Answer({});
     }
     const std::u16string_view text = std::u16string_view(Input()).substr(0, units);
-    const acpower::EntryOutcome outcome = element->AcceptNumericEntry(acpower::AllEntryFields[field], text);
-    return Answer({outcome.ClearBox ? u"1" : u"", outcome.Notice, outcome.Restorable, outcome.Results.Volume,
-                   outcome.Results.Power});
+    const acpower::EntryOutcome outcome = element->Engine.AcceptNumericEntry(acpower::AllEntryFields[field], text);
+    return Answer({outcome.ClearBox ? u"1" : u"",
+                   element->Touch ? acpower::web::TouchNotice(outcome.Notice, outcome.Restorable) : outcome.Notice,
+                   outcome.Restorable, outcome.Results.Volume, outcome.Results.Power});
 }
 
 ACPOWER_EXPORT(acpower_pick) const char16_t* acpower_pick(std::uint32_t id, std::uint32_t index)

@@ -3,7 +3,8 @@
 # whose hashes must be those of the very bytes written.
 #   cmake -DSOURCE=<web/page> -DFORM=<generated dir> -DWASM64=<engine as base64>
 #         -DFAVICON64=<icon as base64> -DCURSOR=<link cursor> -DCURSOR64=<it as base64>
-#         -DOUT=<dir> -DACPOWER_PAGE_TOOL=<page tool> -P assemble.cmake
+#         -DOUT=<dir> -DSITE_ICONS=<folder of the site's icons>
+#         -DACPOWER_PAGE_TOOL=<page tool> -P assemble.cmake
 
 include(${CMAKE_CURRENT_LIST_DIR}/csp_hash.cmake)
 
@@ -27,6 +28,7 @@ file(READ "${CURSOR64}" cursor64)
 file(READ "${FAVICON64}" favicon)
 file(READ "${FORM}/form.html" markup)
 file(READ "${FORM}/title.txt" title)
+file(READ "${FORM}/theme.txt" theme)
 file(READ "${SOURCE}/acpower.html.in" page)
 
 # The single page carries its cursor inside itself as well.
@@ -38,12 +40,38 @@ acpower_csp_hash("${style}" style_hash)
 set(policy "default-src 'none'; script-src ${script_hash} 'wasm-unsafe-eval'; style-src ${style_hash}; img-src data:")
 
 # Markers replaced one by one, so that nothing in the script is read as one.
-foreach(marker IN ITEMS POLICY TITLE FAVICON MARKUP STYLE)
-    string(TOLOWER "${marker}" name)
-    string(REPLACE "@${marker}@" "${${name}}" page "${page}")
+function(acpower_page template head policy script out)
+    foreach(marker IN ITEMS HEAD POLICY TITLE FAVICON MARKUP STYLE)
+        string(TOLOWER "${marker}" name)
+        string(REPLACE "@${marker}@" "${${name}}" template "${template}")
+    endforeach()
+    string(REPLACE "@SCRIPT@" "${script}" template "${template}")
+    file(WRITE "${out}" "${template}")
+endfunction()
+acpower_page("${page}" "" "${policy}" "${page_script}" "${OUT}/acpower.html")
+
+# The site folder: the same page as index.html, with its manifest, icons and
+# a worker that keeps it offline; its policy adds just those.
+acpower_script(form-page.js site_script engine.js calculator.js address.js page-main.js site-main.js)
+acpower_csp_hash("${site_script}" site_hash)
+set(site_policy "default-src 'none'; script-src ${site_hash} 'wasm-unsafe-eval'; style-src ${style_hash}; img-src data: 'self'; manifest-src 'self'; worker-src 'self'")
+set(site_head "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n<meta name=\"theme-color\" content=\"${theme}\">\n")
+set(site "${OUT}/site")
+file(REMOVE_RECURSE "${site}")
+acpower_page("${page}" "${site_head}" "${site_policy}" "${site_script}" "${site}/index.html")
+file(COPY "${FORM}/manifest.webmanifest" DESTINATION "${site}")
+file(GLOB icons "${SITE_ICONS}/*.png")
+file(COPY ${icons} DESTINATION "${site}")
+set(kept "\"./\", \"index.html\", \"manifest.webmanifest\"")
+foreach(icon IN LISTS icons)
+    get_filename_component(name "${icon}" NAME)
+    string(APPEND kept ", \"${name}\"")
 endforeach()
-string(REPLACE "@SCRIPT@" "${page_script}" page "${page}")
-file(WRITE "${OUT}/acpower.html" "${page}")
+file(SHA256 "${site}/index.html" page_sha256)
+file(READ "${SOURCE}/sw.js.in" worker)
+string(REPLACE "@PAGE_SHA256@" "${page_sha256}" worker "${worker}")
+string(REPLACE "@FILES@" "${kept}" worker "${worker}")
+file(WRITE "${site}/sw.js" "${worker}")
 
 acpower_script(form-element.js element_script engine.js calculator.js element.js)
 file(WRITE "${OUT}/acpower-calculator.js" "${element_script}")

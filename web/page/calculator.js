@@ -19,8 +19,7 @@ function acpowerParts(root, engine, options) {
     notice: find("Notice"),
     hint: find("Hint"),
     powerClass: find("PowerClass"),
-    narrow: window.matchMedia(form.narrow),
-    id: engine.create(engine.separator),
+    id: acpowerCreate(engine, form),
     // The number each box offers back after an emptying, and whether the
     // browser's history cannot, so that the undo keys are answered here.
     restorable: entries.map(() => ""),
@@ -31,17 +30,20 @@ function acpowerParts(root, engine, options) {
   };
 }
 
+// A calculator of the engine's; on a touch screen its notices name the
+// notice's button, since there is no undo key to name.
+function acpowerCreate(engine, form) {
+  const id = engine.create(engine.separator);
+  if (window.matchMedia(form.touch).matches) {
+    engine.touch(id);
+  }
+  return id;
+}
+
 // The notice under a box that the engine emptied or warned about.
 function acpowerNotices(ui) {
   const notice = ui.notice;
-  // Under the box, moved left when it would stick out of the form.
-  ui.placeUnder = (element, box) => {
-    element.style.left = "0px";
-    element.style.top = box.offsetTop + box.offsetHeight + 1 + "px";
-    const room = ui.root.clientWidth - element.offsetWidth;
-    element.style.left = Math.max(0, Math.min(box.offsetLeft, room)) + "px";
-  };
-
+  // Its place is the style's, by the box it names (data-box).
   ui.hideNotice = () => {
     clearTimeout(ui.noticeTimer);
     notice.hidden = true;
@@ -51,18 +53,18 @@ function acpowerNotices(ui) {
 
   ui.showNotice = (box, text, number) => {
     notice.replaceChildren(text);
-    // A phone has no Ctrl+Z: the notice offers the number back itself.
-    if (number !== "" && ui.narrow.matches) {
+    // A phone has no Ctrl+Z: the notice offers the number back itself. The
+    // form's layout, with its keys, hides the button; the one column shows it.
+    if (number !== "") {
       const undo = document.createElement("button");
       undo.type = "button";
       undo.id = "NoticeUndo";
-      undo.textContent = "Вернуть «" + number + "»";
+      undo.textContent = ui.form.restoreButton + " «" + number + "»";
       undo.addEventListener("click", () => ui.restore(box));
       notice.append(undo);
     }
     notice.dataset.box = box.id;
     notice.hidden = false;
-    ui.placeUnder(notice, box);
     ui.noticeTimer = setTimeout(ui.hideNotice, ui.form.noticeMs);
   };
 }
@@ -90,7 +92,6 @@ function acpowerResults(ui) {
     hint.hidden = false;
     box.setAttribute("aria-describedby", "Hint");
     ui.hintBox = box;
-    ui.placeUnder(hint, box);
   };
 
   ui.showResults = (texts) => {

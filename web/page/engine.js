@@ -100,6 +100,7 @@ async function acpowerLoadEngine(bytes, language) {
     separator: acpowerDecimalSeparator(language),
     create: (decimal) => calls.acpower_new(decimal.charCodeAt(0)),
     remove: (id) => calls.acpower_delete(id),
+    touch: (id) => calls.acpower_touch(id),
     shady: (id) => calls.acpower_shady(id),
     entry(id, field, text) {
       const [clear, notice, restorable, volume, power] = fields(calls.acpower_entry(id, field, put(text)));
