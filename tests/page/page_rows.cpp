@@ -247,9 +247,9 @@ void RunMarkupRows()
     };
     // clang-format off
     const PlaceRow places[] = {
-        {"the first box", "#Text1{left:208px;top:32px;width:45px;height:19px;"},
-        {"the power's two-line caption", "#Label9{left:324px;top:128px;width:129px;height:33px;"},
-        {"the power's box", "#Text7{left:468px;top:136px;width:65px;height:20px;"},
+        {"the first box", "#Text1{left:calc(216*var(--u));top:calc(40*var(--u));width:calc(45*var(--u));height:calc(19*var(--u));"},
+        {"the power's two-line caption", "#Label9{left:calc(332*var(--u));top:calc(138*var(--u));width:calc(129*var(--u));height:calc(33*var(--u));"},
+        {"the power's box", "#Text7{left:calc(476*var(--u));top:calc(144*var(--u));width:calc(65*var(--u));height:calc(20*var(--u));"},
     };
     // clang-format on
     RunRows("style: where the form draws it", places, [&style](const PlaceRow& row) {
