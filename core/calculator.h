@@ -40,6 +40,10 @@ public:
     const ResultTexts& Shown() const;
     const CalculatorState& State() const;
     const NumberLocale& Locale() const;
+    // What a box holds after its last entry: the number as typed, or nothing
+    // once the rule refused the text; the account quotes it as the user sees it.
+    const std::u16string& Text(EntryField field) const;
+    WindowSide Side() const;
 
 private:
     CalculatorState state_;
@@ -53,6 +57,9 @@ private:
     };
     // By EntryField.
     std::array<Remembered, Inputs.size()> remembered_;
+    // By EntryField.
+    std::array<std::u16string, Inputs.size()> texts_;
+    WindowSide side_ = WindowSide::Shady;
     NumberLocale locale_;
 };
 
