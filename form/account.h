@@ -3,8 +3,15 @@
 #include "core/calculator.h"
 
 #include <string>
+#include <string_view>
 
 namespace acpower::form {
+
+// The step that puts the account on the clipboard, as every desktop window
+// names it in its menus, and the keys that take it from anywhere in the
+// window; Ctrl+C stays the boxes' own copy of their text.
+inline constexpr std::u16string_view CopyAccountCommand = u"Скопировать расчёт";
+inline constexpr std::u16string_view CopyAccountKeys = u"Ctrl+Shift+C";
 
 // The whole calculation as plain text, to hand to someone else: the title,
 // each box's caption and text, the side, both results, how the power is made

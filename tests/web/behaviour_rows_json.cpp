@@ -20,10 +20,11 @@ using acpower::test::Reading;
 using acpower::test::Verb;
 
 // In the enums' order; the asserts fail the build when an enum grows.
-constexpr const char* VerbNames[] = {"Type", "Set", "Paste", "UndoFromMenu", "Pick", "Click", "Close", "Read"};
+constexpr const char* VerbNames[]
+    = {"Type", "Set", "Paste", "UndoFromMenu", "Pick", "Click", "Close", "CopyByKeys", "CopyFromMenu", "Read"};
 constexpr const char* KindNames[] = {"Caption", "EntryBox", "ResultBox", "Selector"};
-constexpr const char* ReadingNames[]
-    = {"None", "Text", "FromFirstShown", "EachKey", "Results", "List", "Tip", "Hover", "Focus", "Pages", "ExitStatus"};
+constexpr const char* ReadingNames[] = {"None", "Text",  "FromFirstShown", "EachKey", "Results",   "List",
+                                        "Tip",  "Hover", "Focus",          "Pages",   "Clipboard", "ExitStatus"};
 static_assert(std::size(VerbNames) == static_cast<std::size_t>(Verb::Read) + 1);
 static_assert(std::size(KindNames) == static_cast<std::size_t>(acpower::form::ControlKind::Selector) + 1);
 static_assert(std::size(ReadingNames) == static_cast<std::size_t>(Reading::ExitStatus) + 1);
