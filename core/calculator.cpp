@@ -43,6 +43,7 @@ EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_vie
         box.LastNumber.clear();
     }
     shown_ = outcome.Results;
+    calculated_ = true;
     return outcome;
 }
 
@@ -51,6 +52,7 @@ ResultTexts Calculator::ApplyWindowSide(WindowSide side)
     state_.WindowFactor = EntryOf(side).WattsPerCubicMetre;
     side_ = side;
     shown_ = Recalculate(state_, locale_);
+    calculated_ = true;
     return shown_;
 }
 
@@ -63,6 +65,9 @@ WindowSide Calculator::SelectShadySide()
 
 std::u16string Calculator::Hint(Result result) const
 {
+    if (!calculated_) {
+        return {};
+    }
     return HintOf(result, state_, shown_, locale_);
 }
 

@@ -32,7 +32,8 @@ public:
     WindowSide SelectShadySide();
 
     // The hover text of a result box as it stands after the last
-    // recalculation; empty while the box is.
+    // recalculation: for a blank power, why it is blank; nothing before the
+    // first recalculation, since nothing has been calculated to explain.
     std::u16string Hint(Result result) const;
 
     // The results as the last entry or pick left them, which a pick of no
@@ -60,6 +61,7 @@ private:
     // By EntryField.
     std::array<std::u16string, Inputs.size()> texts_;
     WindowSide side_ = WindowSide::Shady;
+    bool calculated_ = false;
     NumberLocale locale_;
 };
 

@@ -3,7 +3,11 @@
 #include "form/bindings.h"
 #include "form/company_page.h"
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <string_view>
+#include <tuple>
 
 namespace acpower::form {
 namespace {
@@ -29,7 +33,7 @@ std::u16string_view Trimmed(std::u16string_view text)
     return text;
 }
 
-std::u16string_view CaptionOf(std::string_view box)
+constexpr std::u16string_view CaptionOf(std::string_view box)
 {
     for (const Control& control : Form1Controls) {
         if (control.LabelFor == box) {
@@ -39,39 +43,60 @@ std::u16string_view CaptionOf(std::string_view box)
     return {};
 }
 
-std::u16string Line(std::string_view box, std::u16string_view value)
+// Found as the program is compiled, so that only the captions themselves,
+// not the whole form table, are kept in the web's module.
+template <typename Bindings>
+constexpr std::array<std::u16string_view, std::tuple_size_v<Bindings>> CaptionsOf(const Bindings& bindings)
 {
-    const std::u16string_view shown = value.empty() ? NoValue : value;
-    return std::u16string(CaptionOf(box)) + u": " + std::u16string(shown) + u"\n";
+    std::array<std::u16string_view, std::tuple_size_v<Bindings>> captions{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i] = CaptionOf(bindings[i].Box);
+    }
+    return captions;
 }
 
-// The version is ASCII digits and points, so each byte is its own unit.
-std::u16string Widened(std::string_view ascii)
+constexpr auto EntryCaptions = CaptionsOf(EntryBoxes);
+constexpr auto ResultCaptions = CaptionsOf(ResultBoxes);
+constexpr std::u16string_view Title = Form1.Title;
+constexpr std::u16string_view VersionText = u"" ACPOWER_VERSION;
+
+// Appended piece by piece: the web's module keeps one loop, not a chain of
+// temporary strings for every line.
+void Append(std::u16string& text, std::initializer_list<std::u16string_view> pieces)
 {
-    return std::u16string(ascii.begin(), ascii.end());
+    for (const std::u16string_view piece : pieces) {
+        text.append(piece.data(), piece.size());
+    }
+}
+
+void AppendLine(std::u16string& text, std::u16string_view caption, std::u16string_view value)
+{
+    Append(text, {caption, u": ", value.empty() ? NoValue : value, u"\n"});
 }
 
 }  // namespace
 
 std::u16string Account(const Calculator& calculator)
 {
-    std::u16string text = std::u16string(Form1.Title) + u"\n";
-    for (const EntryBinding& binding : EntryBoxes) {
-        text += Line(binding.Box, Trimmed(calculator.Text(binding.Field)));
+    std::u16string text;
+    Append(text, {Title, u"\n"});
+    for (std::size_t i = 0; i < EntryBoxes.size(); ++i) {
+        AppendLine(text, EntryCaptions[i], Trimmed(calculator.Text(EntryBoxes[i].Field)));
     }
-    text += u"Окна выходят на " + std::u16string(EntryOf(calculator.Side()).Text) + u" сторону\n";
+    Append(text, {u"Окна выходят на ", EntryOf(calculator.Side()).Text, u" сторону\n"});
     const ResultTexts& shown = calculator.Shown();
-    for (const ResultBinding& binding : ResultBoxes) {
-        text += Line(binding.Box, TextOf(shown, binding.Shows));
+    for (std::size_t i = 0; i < ResultBoxes.size(); ++i) {
+        AppendLine(text, ResultCaptions[i], TextOf(shown, ResultBoxes[i].Shows));
     }
     // The power's hover text opens with the power again, which the line
     // above has given; a blank power's is the reason alone.
     const std::u16string hint = calculator.Hint(Result::Power);
     const std::size_t firstBreak = hint.find(u'\n');
     const bool repeatsPower = !shown.Power.empty() && firstBreak != std::u16string::npos;
-    text += repeatsPower ? hint.substr(firstBreak + 1) : hint;
-    text += u"\nСтраница компании: " + std::u16string(CompanyPageAddress) + u"\n";
-    text += u"Версия программы " + Widened(app::Version) + u"\n";
+    const std::u16string_view explained(hint);
+    Append(text,
+           {repeatsPower ? explained.substr(firstBreak + 1) : explained, u"\nСтраница компании: ", CompanyPageAddress,
+            u"\nВерсия программы ", VersionText, u"\n"});
     return text;
 }
 
