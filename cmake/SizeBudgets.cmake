@@ -4,16 +4,16 @@
 # ./bench.sh, which prints each file's size beside its budget. Set from the
 # files as Debian 12's compilers build them, with under 5 % to spare: a file
 # that grows past that is a change someone must look at.
-set(ACPOWER_SIZE_BUDGET_win32-program 149000)
+set(ACPOWER_SIZE_BUDGET_win32-program 150500)
 set(ACPOWER_SIZE_BUDGET_win32-zip 70000)
 set(ACPOWER_SIZE_BUDGET_win32-installer 253000)
-set(ACPOWER_SIZE_BUDGET_win64-program 143000)
+set(ACPOWER_SIZE_BUDGET_win64-program 145500)
 set(ACPOWER_SIZE_BUDGET_win64-installer 247000)
 # Checked on the qt6 tree's package, stripped as the release's is.
-set(ACPOWER_SIZE_BUDGET_deb 92000)
-set(ACPOWER_SIZE_BUDGET_wasm 40000)
-set(ACPOWER_SIZE_BUDGET_page 91000)
-set(ACPOWER_SIZE_BUDGET_element 77500)
+set(ACPOWER_SIZE_BUDGET_deb 93000)
+set(ACPOWER_SIZE_BUDGET_wasm 42000)
+set(ACPOWER_SIZE_BUDGET_page 105000)
+set(ACPOWER_SIZE_BUDGET_element 90000)
 set(ACPOWER_SIZE_BUDGET_site-zip 66000)
 
 # A test that fails when a file is over its budget:

@@ -29,6 +29,7 @@ EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_vie
         FieldOf(state_, field) = 0.0F;
     }
     outcome.Results = Recalculate(state_, locale_);
+    texts_.at(static_cast<std::size_t>(field)) = outcome.ClearBox ? std::u16string() : std::u16string(text);
     Remembered& box = remembered_.at(static_cast<std::size_t>(field));
     if (outcome.ClearBox) {
         outcome.Restorable = box.LastNumber;
@@ -42,24 +43,31 @@ EntryOutcome Calculator::AcceptNumericEntry(EntryField field, std::u16string_vie
         box.LastNumber.clear();
     }
     shown_ = outcome.Results;
+    calculated_ = true;
     return outcome;
 }
 
 ResultTexts Calculator::ApplyWindowSide(WindowSide side)
 {
     state_.WindowFactor = EntryOf(side).WattsPerCubicMetre;
+    side_ = side;
     shown_ = Recalculate(state_, locale_);
+    calculated_ = true;
     return shown_;
 }
 
 WindowSide Calculator::SelectShadySide()
 {
     state_.WindowFactor = EntryOf(WindowSide::Shady).WattsPerCubicMetre;
-    return WindowSide::Shady;
+    side_ = WindowSide::Shady;
+    return side_;
 }
 
 std::u16string Calculator::Hint(Result result) const
 {
+    if (!calculated_) {
+        return {};
+    }
     return HintOf(result, state_, shown_, locale_);
 }
 
@@ -76,6 +84,16 @@ const CalculatorState& Calculator::State() const
 const NumberLocale& Calculator::Locale() const
 {
     return locale_;
+}
+
+const std::u16string& Calculator::Text(EntryField field) const
+{
+    return texts_.at(static_cast<std::size_t>(field));
+}
+
+WindowSide Calculator::Side() const
+{
+    return side_;
 }
 
 }  // namespace acpower

@@ -32,7 +32,8 @@ public:
     WindowSide SelectShadySide();
 
     // The hover text of a result box as it stands after the last
-    // recalculation; empty while the box is.
+    // recalculation: for a blank power, why it is blank; nothing before the
+    // first recalculation, since nothing has been calculated to explain.
     std::u16string Hint(Result result) const;
 
     // The results as the last entry or pick left them, which a pick of no
@@ -40,6 +41,10 @@ public:
     const ResultTexts& Shown() const;
     const CalculatorState& State() const;
     const NumberLocale& Locale() const;
+    // What a box holds after its last entry: the number as typed, or nothing
+    // once the rule refused the text; the account quotes it as the user sees it.
+    const std::u16string& Text(EntryField field) const;
+    WindowSide Side() const;
 
 private:
     CalculatorState state_;
@@ -53,6 +58,10 @@ private:
     };
     // By EntryField.
     std::array<Remembered, Inputs.size()> remembered_;
+    // By EntryField.
+    std::array<std::u16string, Inputs.size()> texts_;
+    WindowSide side_ = WindowSide::Shady;
+    bool calculated_ = false;
     NumberLocale locale_;
 };
 

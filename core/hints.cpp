@@ -1,5 +1,7 @@
 #include "core/hints.h"
 
+#include "core/blank_reason.h"
+
 #include "numbers/number_format.h"
 
 namespace acpower {
@@ -105,7 +107,7 @@ std::u16string VolumeHint(const CalculatorState& state, const ResultTexts& shown
 std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale)
 {
     if (shown.Power.empty()) {
-        return {};
+        return BlankPowerReason(state);
     }
     const PowerTerms terms = PowerTermsOf(state, state.RoomVolume);
     const double btu = static_cast<double>(state.CoolingPower) * BtuPerHourPerKilowatt;

@@ -67,7 +67,7 @@ const SplitSystemClass* SmallestCoveringClass(float kilowatts);
 std::u16string VolumeHint(const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale);
 
 // The power box's whole text, the four terms of the sum in watts, the power
-// in BTU/h and the class to buy; empty while the power box is empty.
+// in BTU/h and the class to buy; while the power box is blank, why it is.
 std::u16string PowerHint(const CalculatorState& state, const ResultTexts& shown, const NumberLocale& locale);
 
 // The hover text of the result box that shows the given result.

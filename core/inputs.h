@@ -35,6 +35,9 @@ struct Input {
     double HeatPerUnit;
     std::u16string_view HeatName;  // opens its line of the power's hover text
     std::u16string_view HeatUnit;  // after the heat per unit: " Вт" per unit, "" for a share
+    // What a blank power's reason calls a side of the volume; feminine, as
+    // the reason's words agree with it.
+    std::u16string_view Name;
     // Its text, as typed under Russian settings, in the example office that
     // the tests and the user texts start from.
     std::u16string_view Example;
@@ -42,12 +45,12 @@ struct Input {
 
 // clang-format off
 inline constexpr std::array<Input, 5> Inputs{{
-    // Field                      Value                              Role                   Unit       Heat   Heat name        Heat unit Example
-    {EntryField::Area,           &CalculatorState::Area,           InputRole::VolumePart, u" кв. м", 0.0,   u"",             u"",      u"25"  },
-    {EntryField::CeilingHeight,  &CalculatorState::CeilingHeight,  InputRole::VolumePart, u" м",     0.0,   u"",             u"",      u"2,8" },
-    {EntryField::PeopleCount,    &CalculatorState::PeopleCount,    InputRole::Heat,       u"",       100.0, u"люди",         u" Вт",   u"3"   },
-    {EntryField::ComputerCount,  &CalculatorState::ComputerCount,  InputRole::Heat,       u"",       300.0, u"компьютеры",   u" Вт",   u"2"   },
-    {EntryField::AppliancePower, &CalculatorState::AppliancePower, InputRole::Heat,       u" Вт",    0.3,   u"эл. приборы",  u"",      u"1000"},
+    // Field                      Value                              Role                   Unit       Heat   Heat name        Heat unit Name               Example
+    {EntryField::Area,           &CalculatorState::Area,           InputRole::VolumePart, u" кв. м", 0.0,   u"",             u"",      u"площадь",        u"25"  },
+    {EntryField::CeilingHeight,  &CalculatorState::CeilingHeight,  InputRole::VolumePart, u" м",     0.0,   u"",             u"",      u"высота потолка", u"2,8" },
+    {EntryField::PeopleCount,    &CalculatorState::PeopleCount,    InputRole::Heat,       u"",       100.0, u"люди",         u" Вт",   u"",               u"3"   },
+    {EntryField::ComputerCount,  &CalculatorState::ComputerCount,  InputRole::Heat,       u"",       300.0, u"компьютеры",   u" Вт",   u"",               u"2"   },
+    {EntryField::AppliancePower, &CalculatorState::AppliancePower, InputRole::Heat,       u" Вт",    0.3,   u"эл. приборы",  u"",      u"",               u"1000"},
 }};
 // clang-format on
 

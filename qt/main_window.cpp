@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "core/hints.h"
+#include "form/account.h"
 #include "form/bindings.h"
 #include "form/colours.h"
 #include "form/company_page.h"
@@ -17,19 +18,24 @@
 
 #include <QAbstractItemView>
 #include <QBrush>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPalette>
 #include <QRect>
 #include <QScreen>
+#include <QShortcut>
 #include <QString>
 #include <QToolTip>
 
@@ -125,6 +131,8 @@ void MainWindow::ConnectNotifications()
             Control(control.Name)->installEventFilter(this);
         }
     }
+    auto* copy = new QShortcut(QKeySequence(QString::fromStdU16String(std::u16string(form::CopyAccountKeys))), this);
+    connect(copy, &QShortcut::activated, this, &MainWindow::CopyAccount);
     // The window opens with the focus on the first box, not on the first
     // focusable control made, which is a brand half. Set here, not with the
     // tab order: Qt 5 drops the focus of a window not yet made when
@@ -239,6 +247,24 @@ void MainWindow::OnResultFocused(QWidget* box)
     }
 }
 
+void MainWindow::CopyAccount()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(form::Account(calculator_)));
+}
+
+// The box's own menu, with the account's copy under it: a menu bar would
+// change the form's layout.
+void MainWindow::ShowResultMenu(QLineEdit* box, const QPoint& where)
+{
+    QMenu* menu = box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    const std::u16string label
+        = std::u16string(form::CopyAccountCommand) + u"\t" + std::u16string(form::CopyAccountKeys);
+    connect(menu->addAction(QString::fromStdU16String(label)), &QAction::triggered, this, &MainWindow::CopyAccount);
+    menu->popup(where);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (tip_ != nullptr) {
@@ -277,6 +303,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
             OnResultFocused(box);
         }
+    }
+    auto* resultBox = qobject_cast<QLineEdit*>(watched);
+    if (resultBox != nullptr && event->type() == QEvent::ContextMenu) {
+        ShowResultMenu(resultBox, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
     }
     if (box != nullptr && event->type() == QEvent::FocusOut && tip_ != nullptr && tip_->Box() == box) {
         tip_->Dismiss();

@@ -13,6 +13,7 @@
 class QCloseEvent;
 class QEvent;
 class QLineEdit;
+class QPoint;
 
 namespace acpower {
 
@@ -49,6 +50,8 @@ private:
     void ApplyPickedWindowSide();
     void ShowResults(const ResultTexts& results);
     void OnResultFocused(QWidget* box);
+    void CopyAccount();
+    void ShowResultMenu(QLineEdit* box, const QPoint& where);
 
     Calculator calculator_;
     // At the index of its row in the form table; owned as children.

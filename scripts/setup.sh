@@ -106,8 +106,10 @@ ACPOWER_WINDOWS_SCREENSHOT_PACKAGES=(
 # What the web tree's browser tests need on top of the engine's: Debian's
 # Chromium, which playwright-core drives (no test tool downloads a browser of
 # its own); npm installs the packages tests/web/package-lock.json pins.
+# pdftotext reads back the page Chromium prints.
 ACPOWER_WEB_TEST_PACKAGES=(
     chromium
+    poppler-utils
 )
 
 # What the web stage needs for the engine: Debian's clang and lld with its

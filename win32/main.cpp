@@ -27,6 +27,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
             window.OnKeyPressed(message.wParam);
         }
+        if (window.OnShortcut(message)) {
+            continue;
+        }
         // Tab and Shift+Tab walk the boxes, the selector, the results and the
         // brand's two halves.
         if (IsDialogMessageW(window.Handle(), &message)) {

@@ -113,6 +113,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE:
         CreateControls();
         FillWindowSides();
+        AddCopyToMenus();
         // The tips show nothing until the user acts, and making their
         // windows was a tenth of the start; they are made once it is shown.
         PostMessageW(window, MakeTipsMessage, 0, 0);
@@ -152,6 +153,13 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
             return TRUE;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        // The system keeps the low four bits for itself.
+        if ((wParam & 0xFFF0U) == CopyAccountCommandId) {
+            CopyAccount();
+            return 0;
         }
         break;
     case WM_CLOSE:

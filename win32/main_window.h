@@ -31,6 +31,11 @@ public:
     // A key pressed anywhere in the program: the next keystroke takes a
     // notice or a hover text shown under a box away.
     void OnKeyPressed(WPARAM key);
+    // Ctrl+Shift+C anywhere in the window copies the account; true if the
+    // message was that key, which then goes no further.
+    bool OnShortcut(const MSG& message);
+    // Puts the account of the room on the clipboard.
+    void CopyAccount();
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -45,6 +50,7 @@ private:
 
     void CreateControls();
     void CreateTips();
+    void AddCopyToMenus();
     void FillWindowSides();
     void FitColoursToTheme();
     void OnThemeChanged(UINT message, WPARAM wParam, LPARAM lParam);

@@ -29,6 +29,7 @@
 #include <memory>
 
 using acpower::test::BoxNames;
+using acpower::test::CopyBy;
 using acpower::test::Reading;
 using acpower::test::SetBy;
 
@@ -115,6 +116,26 @@ public:
         QTest::mouseClick(ControlNamed(window_, control), Qt::LeftButton);
     }
 
+    // The menu is the box's own, with the account's copy as its last entry.
+    void CopyAccount(std::string_view control, CopyBy how) override
+    {
+        QWidget* box = ControlNamed(window_, control);
+        box->setFocus();
+        if (how == CopyBy::Keys) {
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            return;
+        }
+        const QPoint middle = box->rect().center();
+        QContextMenuEvent ask(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
+        QApplication::sendEvent(box, &ask);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr || menu->actions().isEmpty()) {
+            return;
+        }
+        menu->setActiveAction(menu->actions().last());
+        QTest::keyClick(menu, Qt::Key_Return);
+    }
+
     // The window is the program's only one: closing it must end the event
     // loop. One gone before, say after a link's click, ends nothing cleanly.
     // The guard only keeps a broken close from hanging the test run.
@@ -157,6 +178,8 @@ public:
                                                           : std::u16string();
         case Reading::Pages:
             return pagesOpened_;
+        case Reading::Clipboard:
+            return QApplication::clipboard()->text().toStdU16String();
         default:
             return u"(no such reading)";
         }

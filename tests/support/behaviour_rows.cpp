@@ -1,7 +1,10 @@
 #include "tests/support/behaviour_rows.h"
 
+#include "core/calculator.h"
+#include "form/account.h"
 #include "form/company_page.h"
 #include "tests/support/example_room.h"
+#include "tests/support/test_locales.h"
 
 #include <utility>
 
@@ -103,6 +106,24 @@ Step Opens(int pages)
     return Look(Reading::Pages, {}, lines);
 }
 
+// The engine's account of a room on the shady side, whose wording the
+// account rows check; a window only has to hand it on whole.
+std::u16string AccountOf(const RoomTexts& room)
+{
+    Calculator calculator(CommaLocale());
+    calculator.SelectShadySide();
+    for (std::size_t i = 0; i < room.size(); ++i) {
+        calculator.AcceptNumericEntry(AllEntryFields.at(i), room.at(i));
+    }
+    calculator.ApplyWindowSide(WindowSide::Shady);
+    return form::Account(calculator);
+}
+
+Step Copy(Verb how, std::string_view box)
+{
+    return Act(how, box, {});
+}
+
 RoomTexts Without(std::size_t box)
 {
     RoomTexts room = ExampleRoomTexts;
@@ -192,7 +213,12 @@ std::vector<Row> BehaviourRows()
             Hover("Text7", u"Мощность кондиционера: 3,3 кВт\n"),
             Hover("Text7", u"\nПодойдет сплит-система класса 12 (3,52 кВт).")}},
         {"the volume's hover text", ExampleRoomTexts, {Hover("Text6", u"Объем помещения: 70 куб. м")}},
-        {"no hover text while the power box is empty", noArea, {Hover("Text7", u"")}},
+        {"the empty power box says why on hover", noArea, {
+            Hover("Text7", u"Мощность не рассчитана: не указана площадь.")}},
+        {"the account copied by Ctrl+Shift+C and from the result box's menu", ExampleRoomTexts, {
+            Copy(Verb::CopyByKeys, "Text1"), Look(Reading::Clipboard, {}, AccountOf(ExampleRoomTexts)),
+            Type("Text3", u"\b"), Copy(Verb::CopyFromMenu, "Text7"), Look(Reading::Clipboard, {}, AccountOf(Without(2)))},
+         "the page copies by its own buttons: browsers keep Ctrl+Shift+C for their tools"},
         {"Компания is no link", std::nullopt, {Click("Label57"), Click("Label57"), Opens(0)}},
         {"other captions are no links", std::nullopt, {Click("Label9"), Opens(0)}},
         {"ОРНИК opens the company page", std::nullopt, {Click("Label55"), Opens(1)}},

@@ -14,7 +14,7 @@
 
 namespace acpower::test {
 
-enum class Verb { Type, Set, Paste, UndoFromMenu, Pick, Click, Close, Read };
+enum class Verb { Type, Set, Paste, UndoFromMenu, Pick, Click, Close, CopyByKeys, CopyFromMenu, Read };
 
 enum class Match {
     Whole,

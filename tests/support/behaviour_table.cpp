@@ -34,6 +34,8 @@ const char* Described(Reading what)
         return "keyboard focus";
     case Reading::Pages:
         return "pages opened";
+    case Reading::Clipboard:
+        return "clipboard";
     case Reading::ExitStatus:
         return "exit status";
     case Reading::None:
@@ -124,6 +126,12 @@ private:
             break;
         case Verb::Click:
             window_.Click(step.Control);
+            break;
+        case Verb::CopyByKeys:
+            window_.CopyAccount(step.Control, CopyBy::Keys);
+            break;
+        case Verb::CopyFromMenu:
+            window_.CopyAccount(step.Control, CopyBy::Menu);
             break;
         case Verb::Close:
             return Ascii(std::to_string(window_.Close()));

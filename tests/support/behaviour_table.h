@@ -38,6 +38,11 @@ enum class SetBy {
     Paste,    // the box's text selected, then replaced from the clipboard
 };
 
+enum class CopyBy {
+    Keys,
+    Menu,
+};
+
 enum class Reading {
     None,
     Text,            // a box's text, or the entry the selector shows
@@ -49,6 +54,7 @@ enum class Reading {
     Hover,           // the text shown when the mouse rests on the control
     Focus,           // the name of the control with the keyboard focus
     Pages,           // the web pages opened since the last look, one a line
+    Clipboard,       // the text on the clipboard
     ExitStatus,      // what closing the window ended the program with
 };
 
@@ -70,6 +76,9 @@ public:
     // the first), and takes it with Enter, even when it is the one shown.
     virtual void Pick(int position) = 0;
     virtual void Click(std::string_view control) = 0;
+    // Puts the account on the clipboard from the control that has the focus:
+    // by Ctrl+Shift+C, or from the box's context menu.
+    virtual void CopyAccount(std::string_view control, CopyBy how) = 0;
     // Closes the window; the program's exit status, -1 if it did not end.
     virtual int Close() = 0;
     // Text, List, Tip, Hover, Focus; Pages gives every page opened so far.

@@ -6,6 +6,7 @@ int main()
     acpower::test::RunFormulaRows();
     acpower::test::RunEntryRows();
     acpower::test::RunHintRows();
+    acpower::test::RunAccountRows();
     acpower::test::RunFormRows();
     return acpower::test::Summary();
 }

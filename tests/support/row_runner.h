@@ -16,6 +16,7 @@ void RunNumberRows();
 void RunFormulaRows();
 void RunEntryRows();
 void RunHintRows();
+void RunAccountRows();
 void RunFormRows();
 
 // A value in a failure message: numbers with every digit that tells two of

@@ -3,11 +3,14 @@
 // "facts FILE", into that file the form's and the inputs' facts the scripted tests need, so that
 // none of them keeps its own list of the controls.
 
+#include "core/calculator.h"
 #include "core/inputs.h"
+#include "form/account.h"
 #include "form/bindings.h"
 #include "form/form1.h"
 #include "tests/support/behaviour_rows.h"
 #include "tests/support/row_runner.h"
+#include "tests/support/test_locales.h"
 
 #include <cstdio>
 #include <iterator>
@@ -20,10 +23,11 @@ using acpower::test::Reading;
 using acpower::test::Verb;
 
 // In the enums' order; the asserts fail the build when an enum grows.
-constexpr const char* VerbNames[] = {"Type", "Set", "Paste", "UndoFromMenu", "Pick", "Click", "Close", "Read"};
+constexpr const char* VerbNames[]
+    = {"Type", "Set", "Paste", "UndoFromMenu", "Pick", "Click", "Close", "CopyByKeys", "CopyFromMenu", "Read"};
 constexpr const char* KindNames[] = {"Caption", "EntryBox", "ResultBox", "Selector"};
-constexpr const char* ReadingNames[]
-    = {"None", "Text", "FromFirstShown", "EachKey", "Results", "List", "Tip", "Hover", "Focus", "Pages", "ExitStatus"};
+constexpr const char* ReadingNames[] = {"None", "Text",  "FromFirstShown", "EachKey", "Results",   "List",
+                                        "Tip",  "Hover", "Focus",          "Pages",   "Clipboard", "ExitStatus"};
 static_assert(std::size(VerbNames) == static_cast<std::size_t>(Verb::Read) + 1);
 static_assert(std::size(KindNames) == static_cast<std::size_t>(acpower::form::ControlKind::Selector) + 1);
 static_assert(std::size(ReadingNames) == static_cast<std::size_t>(Reading::ExitStatus) + 1);
@@ -85,6 +89,18 @@ std::string ExampleRoom()
     return out + "}";
 }
 
+// What the engine's account of the example room says under Russian
+// settings: the text the page's copy must hand on, before its link.
+std::string ExampleAccount()
+{
+    acpower::Calculator calculator(acpower::test::CommaLocale());
+    calculator.SelectShadySide();
+    for (std::size_t i = 0; i < acpower::Inputs.size(); ++i) {
+        calculator.AcceptNumericEntry(acpower::AllEntryFields.at(i), acpower::Inputs.at(i).Example);
+    }
+    return Quoted(acpower::form::Account(calculator));
+}
+
 std::string Facts()
 {
     namespace form = acpower::form;
@@ -93,7 +109,8 @@ std::string Facts()
         + ",\n\"keyboardOrder\":" + List(form::KeyboardOrder, name)
         + ",\n\"entryBoxes\":" + List(form::EntryBoxes, [](const form::EntryBinding& b) { return Quoted(b.Box); })
         + ",\n\"resultBoxes\":" + List(form::ResultBoxes, [](const form::ResultBinding& b) { return Quoted(b.Box); })
-        + ",\n\"selector\":" + Quoted(form::SideSelector) + ",\n\"exampleRoom\":" + ExampleRoom() + "}\n";
+        + ",\n\"selector\":" + Quoted(form::SideSelector) + ",\n\"exampleRoom\":" + ExampleRoom()
+        + ",\n\"exampleAccount\":" + ExampleAccount() + "}\n";
 }
 
 }  // namespace

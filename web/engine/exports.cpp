@@ -4,6 +4,7 @@
 
 #include "core/calculator.h"
 #include "core/window_side.h"
+#include "form/account.h"
 #include "form/bindings.h"
 #include "web/engine/screen_texts.h"
 
@@ -158,6 +159,13 @@ ACPOWER_EXPORT(acpower_hint) const char16_t* acpower_hint(std::uint32_t id, std:
         return Answer({});
     }
     return Answer({element->Hint(acpower::form::ResultBoxes[result].Shows)});
+}
+
+// The whole calculation as plain text, for the page's copy, share and print.
+ACPOWER_EXPORT(acpower_account) const char16_t* acpower_account(std::uint32_t id)
+{
+    const acpower::Calculator* element = Find(id);
+    return Answer({element == nullptr ? std::u16string() : acpower::form::Account(*element)});
 }
 
 ACPOWER_EXPORT(acpower_side) const char16_t* acpower_side(std::uint32_t index)

@@ -21,9 +21,10 @@ function(acpower_script facts out)
     set(${out} "${script}})();\n" PARENT_SCOPE)
 endfunction()
 
-acpower_script(form-page.js page_script engine.js calculator.js address.js page-main.js)
+acpower_script(form-page.js page_script engine.js calculator.js address.js print.js actions.js page-main.js)
 file(READ "${FORM}/form.css" form_style)
 file(READ "${SOURCE}/page.css" page_style)
+file(READ "${SOURCE}/actions.css" actions_style)
 file(READ "${CURSOR64}" cursor64)
 file(READ "${FAVICON64}" favicon)
 file(READ "${FORM}/form.html" markup)
@@ -33,7 +34,7 @@ file(READ "${SOURCE}/acpower.html.in" page)
 
 # The single page carries its cursor inside itself as well.
 string(REPLACE "ACPOWER_LINK_CURSOR" "\"data:image/x-icon;base64,${cursor64}\"" form_style "${form_style}")
-set(style "${form_style}${page_style}")
+set(style "${form_style}${page_style}${actions_style}")
 
 acpower_csp_hash("${page_script}" script_hash)
 acpower_csp_hash("${style}" style_hash)
@@ -73,6 +74,6 @@ string(REPLACE "@PAGE_SHA256@" "${page_sha256}" worker "${worker}")
 string(REPLACE "@FILES@" "${kept}" worker "${worker}")
 file(WRITE "${site}/sw.js" "${worker}")
 
-acpower_script(form-element.js element_script engine.js calculator.js element.js)
+acpower_script(form-element.js element_script engine.js calculator.js address.js actions.js element.js)
 file(WRITE "${OUT}/acpower-calculator.js" "${element_script}")
 file(COPY_FILE "${CURSOR}" "${OUT}/acpower-link.cur")

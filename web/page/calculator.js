@@ -247,6 +247,8 @@ function acpowerHandle(ui) {
       }
     },
     focusFirst: () => ui.find(ui.form.first).focus(),
+    // The whole calculation as the engine writes it, for copy and print.
+    account: () => engine.account(id),
     close: () => engine.remove(id),
   };
 }

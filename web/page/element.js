@@ -39,6 +39,11 @@ class AcpowerCalculator extends HTMLElement {
       if (this.hasAttribute("autofocus")) {
         calculator.focusFirst();
       }
+      // A link only to the host's own page, and only one it names over https.
+      const page = this.getAttribute("page") || "";
+      if (this.getAttribute("actions") !== "none") {
+        acpowerActions(this.root, calculator, () => (page.startsWith("https://") ? page : ""), false);
+      }
       return calculator;
     });
   }

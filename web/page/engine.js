@@ -109,5 +109,6 @@ async function acpowerLoadEngine(bytes, language) {
     pick: (id, index) => fields(calls.acpower_pick(id, index)),
     hint: (id, result) => reply(calls.acpower_hint(id, result)),
     side: (index) => reply(calls.acpower_side(index)),
+    account: (id) => reply(calls.acpower_account(id)),
   };
 }

@@ -20,5 +20,6 @@ acpowerLoadEngine(acpowerBytes(ACPOWER_WASM), navigator.language).then((engine) 
       calculator.setRoom(acpowerRoomOf(location.hash));
     }
   });
+  acpowerActions(document.querySelector(".acpower"), calculator, () => location.href, true);
   calculator.focusFirst();
 });

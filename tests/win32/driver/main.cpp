@@ -40,7 +40,7 @@ void ShowExample(ProgramUnderTest& program)
 namespace {
 
 // Reached with the keyboard, a result box shows its hover text under it until
-// the focus moves on; the empty power box shows none.
+// the focus moves on; the empty power box shows why it is empty.
 void CheckFocusHints(ProgramUnderTest& program)
 {
     for (const std::string_view box : {"Text6", "Text7"}) {
@@ -54,7 +54,9 @@ void CheckFocusHints(ProgramUnderTest& program)
     }
     program.Set("Text1", u"", acpower::test::SetBy::Program);
     program.Focus("Text7");
-    ExpectText("the empty power box on focus", program.Read(Reading::Tip, {}), u"");
+    const std::u16string why = program.Read(Reading::Hover, "Text7");
+    Expect(!why.empty(), "the empty power box has a hover text", why);
+    ExpectText("the empty power box on focus", program.Read(Reading::Tip, {}), NoteReading("Text7", why));
 }
 
 void CheckNoticeTimesOut(ProgramUnderTest& program)

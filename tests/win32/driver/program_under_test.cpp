@@ -1,6 +1,7 @@
 #include "program_under_test.h"
 
 #include "form/form1.h"
+#include "win32/internal/resource_ids.h"
 
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@
 namespace acpower::win32::test {
 namespace {
 
+using acpower::test::CopyBy;
 using acpower::test::Reading;
 using acpower::test::SetBy;
 
@@ -235,6 +237,48 @@ void ProgramUnderTest::Click(std::string_view name)
     pagesAwaited_ += form::FindControl(name)->Link ? 1 : 0;
 }
 
+void ProgramUnderTest::CopyAccount(std::string_view name, CopyBy how)
+{
+    if (how == CopyBy::Menu) {
+        SendMessageW(window_, WM_SYSCOMMAND, CopyAccountCommandId, 0);
+        return;
+    }
+    Focus(name);
+    // Emptied first, so that the wait below sees the program's copy.
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    // Attached, the two threads share one key state: the program sees the
+    // modifiers held when it reads the posted key.
+    const DWORD programThread = GetWindowThreadProcessId(window_, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), programThread, TRUE);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE held[256] = {};
+    std::memcpy(held, keys, sizeof(held));
+    held[VK_CONTROL] = 0x80;
+    held[VK_SHIFT] = 0x80;
+    SetKeyboardState(held);
+    PostMessageW(Control(name), WM_KEYDOWN, 'C', 1);
+    WaitUntil(QuietMs, [this] { return !Clipboard().empty(); });
+    SetKeyboardState(keys);
+    AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
+}
+
+std::u16string ProgramUnderTest::Clipboard() const
+{
+    if (OpenClipboard(nullptr) == 0) {
+        return u"(clipboard busy)";
+    }
+    std::u16string text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const char16_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 void ProgramUnderTest::Focus(std::string_view name) const
 {
     // The program's window is no dialog, so WM_NEXTDLGCTL would go unheard;
@@ -289,6 +333,8 @@ std::u16string ProgramUnderTest::Read(Reading what, std::string_view control)
         return Focused(window_);
     case Reading::Pages:
         return Pages();
+    case Reading::Clipboard:
+        return Clipboard();
     default:
         return u"(no such reading)";
     }

@@ -46,6 +46,9 @@ public:
     void Set(std::string_view box, std::u16string_view text, acpower::test::SetBy how) override;
     void Pick(int position) override;
     void Click(std::string_view control) override;
+    // Ctrl+Shift+C with both modifiers held in the program's key state,
+    // or the window menu's entry as the system sends it.
+    void CopyAccount(std::string_view control, acpower::test::CopyBy how) override;
     int Close() override;
     std::u16string Read(acpower::test::Reading what, std::string_view control) override;
 
@@ -53,6 +56,7 @@ private:
     std::u16string Note() const;
     std::u16string HoverText(std::string_view name) const;
     std::u16string Pages() const;
+    std::u16string Clipboard() const;
 
     std::wstring path_;
     PROCESS_INFORMATION process_ = {};
