@@ -53,7 +53,7 @@ acpower_page("${page}" "" "${policy}" "${page_script}" "${OUT}/acpower.html")
 
 # The site folder: the same page as index.html, with its manifest, icons and
 # a worker that keeps it offline; its policy adds just those.
-acpower_script(form-page.js site_script engine.js calculator.js address.js page-main.js site-main.js)
+acpower_script(form-page.js site_script engine.js calculator.js address.js print.js actions.js page-main.js site-main.js)
 acpower_csp_hash("${site_script}" site_hash)
 set(site_policy "default-src 'none'; script-src ${site_hash} 'wasm-unsafe-eval'; style-src ${style_hash}; img-src data: 'self'; manifest-src 'self'; worker-src 'self'")
 set(site_head "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n<meta name=\"theme-color\" content=\"${theme}\">\n")
