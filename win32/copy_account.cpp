@@ -4,12 +4,12 @@
 #include "win32/main_window.h"
 
 #include "form/account.h"
+#include "win32/internal/clipboard.h"
 #include "win32/internal/resource_ids.h"
 #include "win32/internal/wide_text.h"
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 
 namespace acpower::win32 {
@@ -23,27 +23,6 @@ constexpr UINT SelectAll = 2;
 std::u16string CopyLabel()
 {
     return std::u16string(form::CopyAccountCommand) + u"\t" + std::u16string(form::CopyAccountKeys);
-}
-
-void PutOnClipboard(HWND owner, const std::u16string& text)
-{
-    const size_t bytes = (text.size() + 1) * sizeof(char16_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) {
-        return;
-    }
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (OpenClipboard(owner) == 0) {
-        GlobalFree(memory);
-        return;
-    }
-    EmptyClipboard();
-    // The clipboard owns the memory once it holds it.
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        GlobalFree(memory);
-    }
-    CloseClipboard();
 }
 
 // A read-only edit box's own menu cannot take an entry, so the box gets one
@@ -110,7 +89,7 @@ void MainWindow::AddCopyToMenus()
 
 void MainWindow::CopyAccount()
 {
-    PutOnClipboard(Handle(), form::Account(calculator_));
+    PutOnClipboard(Handle(), WithWindowsLineEnds(form::Account(calculator_)));
 }
 
 bool MainWindow::OnShortcut(const MSG& message)

@@ -1,6 +1,7 @@
 #include "program_under_test.h"
 
 #include "form/form1.h"
+#include "win32/internal/clipboard.h"
 #include "win32/internal/resource_ids.h"
 
 #include <commctrl.h>
@@ -205,15 +206,7 @@ void ProgramUnderTest::Set(std::string_view name, std::u16string_view text, SetB
         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
         return;
     }
-    // The clipboard owns the memory once it holds it.
-    const size_t bytes = (copy.size() + 1) * sizeof(char16_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), copy.c_str(), bytes);
-    GlobalUnlock(memory);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    PutOnClipboard(nullptr, copy);
     SendMessageW(box, EM_SETSEL, 0, -1);
     SendMessageW(box, WM_PASTE, 0, 0);
 }
@@ -265,18 +258,18 @@ void ProgramUnderTest::CopyAccount(std::string_view name, CopyBy how)
     AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
 }
 
+// The account is written with bare line ends; on the clipboard every one
+// must be CR LF. A bare LF stays, so that the comparison fails on it.
 std::u16string ProgramUnderTest::Clipboard() const
 {
-    if (OpenClipboard(nullptr) == 0) {
-        return u"(clipboard busy)";
+    const std::u16string text = ClipboardText();
+    std::u16string lines;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (!(text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n')) {
+            lines += text[at];
+        }
     }
-    std::u16string text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const char16_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
+    return lines;
 }
 
 void ProgramUnderTest::Focus(std::string_view name) const
