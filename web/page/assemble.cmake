@@ -16,6 +16,10 @@ function(acpower_script facts out)
     set(script "(() => {\n\"use strict\";\n${form_facts}const ACPOWER_WASM = \"${engine_bytes}\";\n")
     foreach(part IN LISTS ARGN)
         file(READ "${SOURCE}/${part}" text)
+        # The comments are for whoever reads the sources: the page, which
+        # every visitor downloads, goes without them and the indentation.
+        string(REGEX REPLACE "(^|\n)[ \t]*//[^\n]*" "" text "${text}")
+        string(REGEX REPLACE "\n[ \t]+" "\n" text "${text}")
         string(APPEND script "${text}\n")
     endforeach()
     set(${out} "${script}})();\n" PARENT_SCOPE)
