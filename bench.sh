@@ -58,11 +58,16 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     bits=64
 fi
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target acpower acpower_win32_bare_window acpower_win32_startup
+cmake --build --preset "$preset" --target acpower acpower_win32_bare_window acpower_win32_bare_window_comctl32 \
+    acpower_win32_startup
 tree="$ACPOWER_ROOT/build/$preset"
 "$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix-win32_window" "$bits" "$bits" \
     "$tree/bench/win32/acpower_win32_startup.exe" "$runs" \
     "$tree/win32/acpower.exe" "$tree/bench/win32/acpower_win32_bare_window.exe"
+echo "For information: against the bare window that also loads comctl32.dll as the program does"
+"$ACPOWER_ROOT/tests/win32/wine_session.sh" "$tree/tests/win32/wine-prefix-win32_window" "$bits" "$bits" \
+    "$tree/bench/win32/acpower_win32_startup.exe" "$runs" \
+    "$tree/win32/acpower.exe" "$tree/bench/win32/acpower_win32_bare_window_comctl32.exe"
 
 echo
 echo "== Web edition: sizes, first result and keystroke in headless Chromium =="

@@ -1,10 +1,16 @@
 // The yardstick for the Windows program's start-up: a window with the same
 // controls at the same places, created the same way, and nothing else: no
-// engine, no fonts or colours of its own, no resources.
+// engine, no fonts or colours of its own, no resources. Built a second time
+// with ACPOWER_BARE_COMMON_CONTROLS, it also loads the common controls as the
+// program does first, so the two tell Wine's loader from the program.
 
 #include "form/form1.h"
 
 #include <windows.h>
+
+#ifdef ACPOWER_BARE_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 #include <string>
 
@@ -36,6 +42,10 @@ const wchar_t* ClassOf(acpower::form::ControlKind kind)
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     using namespace acpower::form;
+#ifdef ACPOWER_BARE_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProcedure;

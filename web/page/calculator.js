@@ -94,14 +94,26 @@ function acpowerResults(ui) {
     ui.hintBox = box;
   };
 
-  ui.showResults = (texts) => {
-    results.forEach((box, i) => {
-      box.value = texts[i];
-      // The leading digits say how large a number is.
-      box.scrollLeft = 0;
-    });
+  // Shown on a phone only, so made only there.
+  ui.showPowerClass = () => {
     const powerHint = engine.hint(id, 1).split("\n");
     ui.powerClass.textContent = powerHint.length > 1 ? powerHint[powerHint.length - 1] : "";
+  };
+  ui.narrow.addEventListener("change", () => ui.narrow.matches && ui.showPowerClass());
+
+  ui.showResults = (texts) => {
+    const focused = ui.focused();
+    results.forEach((box, i) => {
+      box.value = texts[i];
+      // The leading digits say how large a number is. A box without the
+      // focus shows them already; scrolling one would lay the page out.
+      if (box === focused) {
+        box.scrollLeft = 0;
+      }
+    });
+    if (ui.narrow.matches) {
+      ui.showPowerClass();
+    }
     if (ui.hintBox) {
       ui.showHint(ui.hintBox);
     }
