@@ -94,12 +94,20 @@ function acpowerResults(ui) {
     ui.hintBox = box;
   };
 
-  // Shown on a phone only, so made only there.
+  // Shown in the one-column layout only, so made only there. Whether it
+  // shows is the style's to say (the container's width, a touch screen);
+  // a size observer learns it without laying the page out in a keystroke.
   ui.showPowerClass = () => {
     const powerHint = engine.hint(id, 1).split("\n");
     ui.powerClass.textContent = powerHint.length > 1 ? powerHint[powerHint.length - 1] : "";
   };
-  ui.narrow.addEventListener("change", () => ui.narrow.matches && ui.showPowerClass());
+  ui.powerClassShown = false;
+  new ResizeObserver(([seen]) => {
+    ui.powerClassShown = seen.contentRect.width > 0;
+    if (ui.powerClassShown) {
+      ui.showPowerClass();
+    }
+  }).observe(ui.powerClass);
 
   ui.showResults = (texts) => {
     const focused = ui.focused();
@@ -111,7 +119,7 @@ function acpowerResults(ui) {
         box.scrollLeft = 0;
       }
     });
-    if (ui.narrow.matches) {
+    if (ui.powerClassShown) {
       ui.showPowerClass();
     }
     if (ui.hintBox) {
