@@ -122,6 +122,10 @@ public:
         QWidget* box = ControlNamed(window_, control);
         box->setFocus();
         if (how == CopyBy::Keys) {
+            // A window's shortcuts answer only while it is active, and Qt 5's
+            // offscreen platform leaves no window active once a popup menu
+            // has closed, as no desktop does.
+            QApplication::setActiveWindow(box->window());
             QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
             return;
         }
