@@ -189,13 +189,11 @@ private slots:
         const QWidget* control = ControlNamed(window, expected.Name);
         QVERIFY(control != nullptr);
         QCOMPARE(control->metaObject()->className(), QtClassOf(expected));
-        // Fifteen twips to the pixel at 96 DPI: every twips value of the
-        // form is a multiple of 15.
+        // Fifteen twips to the pixel at 96 DPI; every twips value is a multiple.
         const form::Twips& twips = expected.Rect;
         QCOMPARE(control->geometry(), QRect(twips.Left / 15, twips.Top / 15, twips.Width / 15, twips.Height / 15));
-        // The power's caption and result stand out; the rest share the
-        // window's face. Nothing else shows a face left off, since every text
-        // still fits.
+        // The power's caption and result stand out; the rest share the window's
+        // face. Nothing else shows a face left off, since every text still fits.
         const form::Font& face = expected.OwnFont ? *expected.OwnFont : form::Form1.DefaultFont;
         QCOMPARE(control->font().pointSizeF(), face.CentiPoints / 100.0);
         QCOMPARE(control->font().bold(), face.Bold);

@@ -31,13 +31,10 @@ function firstShown(box) {
     return box.value.slice(first);
 }
 
-function adapter(page) {
+function verbsFor(page, control) {
     const keys = page.keyboard;
-    const control = (name) => page.locator(`#${name}`);
-    const opened = [];
-    page.context().on('page', (tab) => opened.push(tab));
     const special = { '\b': 'Backspace', '\x1a': 'Control+z' };
-    const verbs = {
+    return {
         async Type(box, text) {
             await control(box).focus();
             await keys.press('End');
@@ -74,7 +71,12 @@ function adapter(page) {
         },
         Click: (name) => control(name).click(),
     };
-    const readings = {
+}
+
+function readingsFor(page, control) {
+    const opened = [];
+    page.context().on('page', (tab) => opened.push(tab));
+    return {
         Text: (name) => control(name).evaluate((c) => (c.tagName === 'SELECT' ? c.selectedOptions[0]?.textContent ?? '' : c.value)),
         List: (name) => control(name).evaluate((c) => [...c.options].map((o) => o.textContent).join('\n')),
         FromFirstShown: (name) => control(name).evaluate(firstShown),
@@ -95,7 +97,11 @@ function adapter(page) {
             return opened.map((tab) => `${tab.address}\n`).join('');
         },
     };
-    return { verbs, readings };
+}
+
+function adapter(page) {
+    const control = (name) => page.locator(`#${name}`);
+    return { verbs: verbsFor(page, control), readings: readingsFor(page, control) };
 }
 
 // The rows come as single deeds and readings (PlainRows in the C++ table),
