@@ -53,7 +53,7 @@ sizes "win32-program=$ACPOWER_ROOT/build/windows/win32/acpower.exe"
 preset=windows
 bits=32
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo "This kernel cannot run 32-bit programs; start-up is measured with the 64-bit build."
+    echo "This machine runs no 32-bit Windows programs (a kernel without 32-bit support, or no 32-bit Wine installed); start-up is measured with the 64-bit build."
     preset=windows64
     bits=64
 fi
@@ -78,5 +78,5 @@ web="$ACPOWER_ROOT/build/web"
 sizes "wasm=$web/web/engine/acpower.wasm" "page=$web/web/page/acpower.html" "element=$web/web/page/acpower-calculator.js"
 # The tests' own fixture installs playwright-core as package-lock.json pins it.
 ctest --test-dir "$web" -R '^web_npm_ci$' --output-on-failure | tail -n 3
-ACPOWER_WEB_PAGE_DIR="$web/web/page" ACPOWER_WEB_MODULES="$web/tests/web" \
+ACPOWER_WEB_PAGE_DIR="$web/web/page" ACPOWER_WEB_MODULES="$web/tests/web" ACPOWER_FACTS="$web/tests/facts.json" \
     node "$ACPOWER_ROOT/bench/web/bench_web.mjs" "$runs"
