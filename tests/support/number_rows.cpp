@@ -206,6 +206,11 @@ void RunFormatRows()
     const GroupedRow grouped[] = {
         {"rounded up into a new group", 999.996, 2, u"1\u202F000", u"1\u202F000"},
         {"the locale's decimals, never its groups", 11260.125, 2, u"11\u202F260,12", u"11\u202F260.12"},
+        // Past 10^12 a product by 10^decimals in doubles rounds before the figure does.
+        {"large, below a half", 86493080007330.734375, 3, u"86\u202F493\u202F080\u202F007\u202F330,734",
+         u"86\u202F493\u202F080\u202F007\u202F330.734"},
+        {"large, every place kept", -274525204293057.125, 3, u"-274\u202F525\u202F204\u202F293\u202F057,125",
+         u"-274\u202F525\u202F204\u202F293\u202F057.125"},
         {"negative that rounds to zero", -0.001, 2, u"0", u"0"},
         {"beyond 64-bit counts, no exponent", 1e39, 0, u"1" + Repeat(u"\u202F000", 13), u"1" + Repeat(u"\u202F000", 13)},
         {"not finite", std::numeric_limits<double>::infinity(), 2, u"", u""},
