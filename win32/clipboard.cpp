@@ -1,27 +1,28 @@
 #include "win32/internal/clipboard.h"
 
+#include "win32/internal/unique_handle.h"
+
 #include <cstring>
 
 namespace acpower::win32 {
 
 void PutOnClipboard(HWND owner, std::u16string_view text)
 {
-    const std::u16string copy(text);
-    const size_t bytes = (copy.size() + 1) * sizeof(char16_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) {
+    // Ours until the clipboard takes it.
+    UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t)));
+    auto* const units = static_cast<char16_t*>(memory.Get() != nullptr ? GlobalLock(memory.Get()) : nullptr);
+    if (units == nullptr) {
         return;
     }
-    std::memcpy(GlobalLock(memory), copy.c_str(), bytes);
-    GlobalUnlock(memory);
+    std::memcpy(units, text.data(), text.size() * sizeof(char16_t));
+    units[text.size()] = u'\0';
+    GlobalUnlock(memory.Get());
     if (OpenClipboard(owner) == 0) {
-        GlobalFree(memory);
         return;
     }
     EmptyClipboard();
-    // The clipboard owns the memory once it holds it.
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        GlobalFree(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) != nullptr) {
+        memory.Release();
     }
     CloseClipboard();
 }

@@ -6,6 +6,7 @@
 #include "form/account.h"
 #include "win32/internal/clipboard.h"
 #include "win32/internal/resource_ids.h"
+#include "win32/internal/unique_handle.h"
 #include "win32/internal/wide_text.h"
 
 #include <commctrl.h>
@@ -38,16 +39,13 @@ UINT ShowResultMenu(HWND box, LPARAM where)
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, start != end ? MF_STRING : MF_STRING | MF_GRAYED, CopySelection, L"Копировать");
-    AppendMenuW(menu, MF_STRING, SelectAll, L"Выделить все");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), start != end ? MF_STRING : MF_STRING | MF_GRAYED, CopySelection, L"Копировать");
+    AppendMenuW(menu.Get(), MF_STRING, SelectAll, L"Выделить все");
+    AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     const std::u16string label = CopyLabel();
-    AppendMenuW(menu, MF_STRING, CopyAccountCommandId, Wide(label));
-    const UINT picked
-        = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, box, nullptr));
-    DestroyMenu(menu);
-    return picked;
+    AppendMenuW(menu.Get(), MF_STRING, CopyAccountCommandId, Wide(label));
+    return static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, box, nullptr));
 }
 
 LRESULT CALLBACK ResultBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR owner)

@@ -75,5 +75,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using UniqueCursor = UniqueHandle<HCURSOR, &DestroyCursor>;
 using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
 using UniqueWindow = UniqueHandle<HWND, &DestroyWindow>;
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, &GlobalFree>;
 
 }  // namespace acpower::win32
